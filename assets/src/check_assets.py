@@ -1,0 +1,192 @@
+#!/usr/bin/env python3
+"""Check the pictures under assets/ by reading the files back with decoders
+written separately from the generator.
+
+Run from the repository root:   python3 assets/src/check_assets.py
+Exits non-zero and names each problem found.
+"""
+import os
+import re
+import struct
+import subprocess
+import sys
+import tempfile
+import zlib
+
+SRC = os.path.dirname(os.path.abspath(__file__))
+ASSETS = os.path.dirname(SRC)
+sys.dont_write_bytecode = True
+sys.path.insert(0, SRC)
+import draw_assets  # noqa: E402
+
+problems = []
+
+
+def check(ok, what):
+    if not ok:
+        problems.append(what)
+
+
+def read_png(data):
+    """(width, height, rows of (r, g, b, a)) for 8-bit RGB or RGBA PNGs."""
+    assert data[:8] == b'\x89PNG\r\n\x1a\n', 'not a PNG'
+    at, idat = 8, b''
+    while at < len(data):
+        size, kind = struct.unpack('>I4s', data[at:at + 8])
+        body = data[at + 8:at + 8 + size]
+        assert zlib.crc32(kind + body) & 0xffffffff == struct.unpack(
+            '>I', data[at + 8 + size:at + 12 + size])[0], 'bad CRC in ' + kind.decode()
+        if kind == b'IHDR':
+            w, h, depth, colour = struct.unpack('>IIBB', body[:10])
+            assert depth == 8 and colour in (2, 6), 'unexpected PNG format'
+        elif kind == b'IDAT':
+            idat += body
+        at += size + 12
+    step = 4 if colour == 6 else 3
+    raw, rows = zlib.decompress(idat), []
+    for y in range(h):
+        line = raw[y * (w * step + 1):(y + 1) * (w * step + 1)]
+        assert line[0] == 0, 'unexpected PNG filter'
+        rows.append([tuple(line[1 + x * step:1 + x * step + step]) + ((255,) if step == 3 else ())
+                     for x in range(w)])
+    return w, h, rows
+
+
+def read_gif(data):
+    """(width, height, loop count, [(delay, rows of (r, g, b))])."""
+    assert data[:6] == b'GIF89a', 'not a GIF89a'
+    w, h, flags = struct.unpack('<HHB', data[6:11])
+    at = 13
+    palette = []
+    if flags & 0x80:
+        n = 2 << (flags & 7)
+        palette = [tuple(data[at + 3 * i:at + 3 * i + 3]) for i in range(n)]
+        at += 3 * n
+    loop, delay, frames = None, None, []
+    while data[at] != 0x3B:
+        if data[at] == 0x21:
+            label, blocks, at = data[at + 1], [], at + 2
+            while data[at]:
+                blocks.append(data[at + 1:at + 1 + data[at]])
+                at += 1 + data[at]
+            at += 1
+            if label == 0xFF and blocks[0] == b'NETSCAPE2.0':
+                loop = struct.unpack('<H', blocks[1][1:3])[0]
+            elif label == 0xF9:
+                delay = struct.unpack('<H', blocks[0][1:3])[0]
+        elif data[at] == 0x2C:
+            fx, fy, fw, fh, fflags = struct.unpack('<HHHHB', data[at + 1:at + 10])
+            assert (fx, fy, fw, fh, fflags & 0x80) == (0, 0, w, h, 0), 'partial frame'
+            min_size, at, packed = data[at + 10], at + 11, b''
+            while data[at]:
+                packed += data[at + 1:at + 1 + data[at]]
+                at += 1 + data[at]
+            at += 1
+            pixels = lzw_decode(packed, min_size)
+            check(len(pixels) == w * h, 'GIF frame %d has %d pixels' % (len(frames), len(pixels)))
+            frames.append((delay, [[palette[i] for i in pixels[y * w:(y + 1) * w]]
+                                   for y in range(h)]))
+        else:
+            raise AssertionError('unknown GIF block %#x' % data[at])
+    return w, h, loop, frames
+
+
+def lzw_decode(packed, min_size):
+    clear, stop = 1 << min_size, (1 << min_size) + 1
+    bits = int.from_bytes(packed, 'little')
+    pos, width, table, prev, out = 0, min_size + 1, None, None, []
+    while pos + width <= len(packed) * 8:
+        code = (bits >> pos) & ((1 << width) - 1)
+        pos += width
+        if code == clear:
+            table = [[i] for i in range(clear)] + [None, None]
+            width, prev = min_size + 1, None
+            continue
+        if code == stop:
+            break
+        if prev is None:
+            entry = table[code]
+        else:
+            entry = table[code] if code < len(table) else prev + prev[:1]
+            if len(table) < 4096:
+                table.append(prev + entry[:1])
+            if len(table) == 1 << width and width < 12:
+                width += 1
+        out += entry
+        prev = entry
+    return out
+
+
+def main():
+    with open(os.path.join(ASSETS, 'assets.qrc')) as f:
+        listed = set(re.findall(r'<file>([^<]+)</file>', f.read()))
+    made = {os.path.relpath(os.path.join(d, n), ASSETS)
+            for d, _, names in os.walk(ASSETS) for n in names
+            if n.endswith(('.png', '.gif', '.ico'))}
+    check(listed == made, 'assets.qrc and the files differ: %s' % sorted(listed ^ made))
+
+    def png(rel):
+        with open(os.path.join(ASSETS, rel), 'rb') as f:
+            return read_png(f.read())
+
+    for name in ('bicycle', 'cars', 'plane', 'rocket', 'face'):
+        for rel, size in [('icons/%s16.png', 16), ('icons/%s32.png', 32),
+                          ('icons/%s32@2x.png', 64)]:
+            w, h, rows = png(rel % name)
+            check((w, h) == (size, size), '%s is %dx%d' % (rel % name, w, h))
+            alpha = [p[3] for row in rows for p in row]
+            check(all(rows[y][x][3] == 0 for y in (0, h - 1) for x in (0, w - 1)),
+                  '%s: a corner is not transparent' % (rel % name))
+            check(sum(a == 255 for a in alpha) > len(alpha) // 10,
+                  '%s: too little is drawn' % (rel % name))
+    for size in (16, 32, 48, 64, 128, 256):
+        w, h, rows = png('appicon/playhaven-%d.png' % size)
+        check((w, h) == (size, size), 'playhaven-%d.png is %dx%d' % (size, w, h))
+        check(rows[h // 2][w // 2][3] == 255 and rows[0][0][3] == 0,
+              'playhaven-%d.png: not a badge on a clear ground' % size)
+    for rel, size in [('pictures/bigfoot.png', (110, 140)), ('pictures/bigfoot@2x.png', (220, 280))]:
+        w, h, rows = png(rel)
+        check((w, h) == size, '%s is %dx%d' % (rel, w, h))
+        check(all(p[3] == 255 for row in rows for p in row), rel + ' is not opaque')
+
+    with open(os.path.join(ASSETS, 'icons/face.ico'), 'rb') as f:
+        ico = f.read()
+    check(struct.unpack('<HHH', ico[:6]) == (0, 1, 2), 'face.ico: bad header')
+    for i, size in enumerate((32, 16)):
+        w, h, _, _, planes, bpp, length, offset = struct.unpack('<BBBBHHII', ico[6 + 16 * i:22 + 16 * i])
+        with open(os.path.join(ASSETS, 'icons/face%d.png' % size), 'rb') as f:
+            check((w, h, planes, bpp) == (size, size, 1, 32) and ico[offset:offset + length] == f.read(),
+                  'face.ico entry %d is not face%d.png' % (i, size))
+
+    with open(os.path.join(ASSETS, 'pictures/spinner.gif'), 'rb') as f:
+        w, h, loop, frames = read_gif(f.read())
+    check((w, h, loop, len(frames)) == (110, 140, 0, 8),
+          'spinner.gif: %dx%d, loop %s, %d frames' % (w, h, loop, len(frames)))
+    check(all(delay == 10 for delay, _ in frames), 'spinner.gif: frames are not 100 ms')
+    # The decoded frames must be what was drawn, and drawing on one frame
+    # past the last must give the first again, or the loop would jump.
+    drawn = []
+    for n in range(9):
+        cv = draw_assets.Canvas(110, 140, 1, 1.6, draw_assets.CREAM)
+        draw_assets.spinner(cv, n)
+        drawn.append([[draw_assets.blend(k) for k in row] for row in cv.two_colour_pixels()])
+    for n, (_, rows) in enumerate(frames):
+        check(rows == drawn[n], 'spinner.gif frame %d does not decode to what was drawn' % n)
+    check(drawn[8] == drawn[0], 'the spinner does not come back to its first frame')
+    check(all(drawn[n] != drawn[n + 1] for n in range(8)), 'the spinner stands still')
+
+    with tempfile.TemporaryDirectory() as tmp:
+        subprocess.run([sys.executable, os.path.join(SRC, 'draw_assets.py'), tmp],
+                       check=True, stdout=subprocess.DEVNULL)
+        for rel in sorted(made | {'assets.qrc'}):
+            with open(os.path.join(tmp, rel), 'rb') as a, open(os.path.join(ASSETS, rel), 'rb') as b:
+                check(a.read() == b.read(), rel + ' differs from a fresh run of the generator')
+
+    for p in problems:
+        print('FAIL:', p)
+    print('%d problem(s)' % len(problems))
+    return 1 if problems else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
