@@ -1,0 +1,12 @@
+#pragma once
+
+class QApplication;
+
+namespace ui {
+
+// Program-wide set-up of the toolkit: one style on every desktop (so coloured button faces
+// show), "*" as the password mask, and no quitting when the last window closes: the program
+// passes through moments with no visible window and ends only where its rules say.
+void initApplication(QApplication &app);
+
+} // namespace ui

@@ -1,0 +1,49 @@
+#pragma once
+#include "ui/ControlBase.h"
+#include "ui/ControlSpec.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QToolBar>
+
+class QAction;
+
+namespace ui {
+
+// A toolbar docked along the top edge of its window's client area; its buttons are known by
+// their keys, and ButtonClick hands over the key of the clicked button.
+class ToolBar : public QToolBar, public ControlBase
+{
+    Q_OBJECT
+public:
+    explicit ToolBar(QWidget *parent = nullptr);
+    void setButtons(const QList<ToolButtonSpec> &buttons);
+    QAction *button(const QString &key) const;
+    QStringList keys() const;
+signals:
+    void ButtonClick(const QString &key);
+};
+
+// A status bar along the bottom edge with panels known by key: text panels carry messages,
+// a time panel shows the time of day and a date panel the date.
+class StatusBar : public QWidget, public ControlBase
+{
+    Q_OBJECT
+public:
+    explicit StatusBar(QWidget *parent = nullptr);
+    void setPanels(const QList<PanelSpec> &panels);
+    QString panelText(const QString &key) const;
+    void setPanelText(const QString &key, const QString &text);
+    QLabel *panel(int index) const;
+    int panelCount() const { return int(m_panels.size()); }
+private:
+    void refreshClock();
+    struct Panel {
+        PanelSpec spec;
+        QLabel *label;
+    };
+    QList<Panel> m_panels;
+    QTimer m_clock;
+};
+
+} // namespace ui

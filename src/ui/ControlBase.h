@@ -1,0 +1,56 @@
+#pragma once
+#include <QString>
+#include <QWidget>
+
+// What every control of a window has besides its Qt widget: its given name and array index,
+// its free text tag, and its position in twips. The twips are kept as set, so a position read
+// back is exactly the one written (pixels would round it).
+namespace ui {
+
+class ControlBase
+{
+public:
+    explicit ControlBase(QWidget *self);
+    virtual ~ControlBase();
+    ControlBase(const ControlBase &) = delete;
+    ControlBase &operator=(const ControlBase &) = delete;
+
+    QWidget *widget() const { return m_self; }
+    QString controlName() const { return m_name; }
+    int controlIndex() const { return m_index; }
+    void setIdentity(const QString &name, int index);
+
+    QString Tag() const { return m_tag; }
+    void setTag(const QString &tag) { m_tag = tag; }
+
+    double Left() const { return m_left; }
+    double Top() const { return m_top; }
+    double Width() const { return m_width; }
+    double Height() const { return m_height; }
+    void setLeft(double left) { Move(left, m_top, m_width, m_height); }
+    void setTop(double top) { Move(m_left, top, m_width, m_height); }
+    virtual void Move(double left, double top, double width, double height);
+
+    // Lets drag payloads name a control without handing out raw pointers.
+    quint64 id() const { return m_id; }
+    static ControlBase *fromId(quint64 id);
+
+protected:
+    QWidget *m_self;
+
+private:
+    QString m_name;
+    int m_index = -1;
+    QString m_tag;
+    double m_left = 0, m_top = 0, m_width = 0, m_height = 0;
+    quint64 m_id;
+};
+
+ControlBase *controlOf(QObject *object);
+
+// A control's own Visible and Enabled flags, which (unlike QWidget::isVisible and isEnabled)
+// do not depend on whether its window or frame is shown or enabled.
+bool visible(const QWidget *control);
+bool enabled(const QWidget *control);
+
+} // namespace ui

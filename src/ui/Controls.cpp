@@ -1,0 +1,221 @@
+#include "ui/Controls.h"
+
+#include "ui/Twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ui {
+
+void setBackColor(QWidget *w, quint32 bgr)
+{
+    QPalette p = w->palette();
+    const QColor c = vbColor(bgr);
+    if (qobject_cast<QPushButton *>(w)) {
+        p.setColor(QPalette::Button, c); // the button's face
+    } else if (qobject_cast<QLineEdit *>(w)) {
+        p.setColor(QPalette::Base, c);
+    } else {
+        p.setColor(QPalette::Window, c);
+        w->setAutoFillBackground(true);
+    }
+    w->setPalette(p);
+    w->setProperty("ui_backColor", bgr);
+}
+
+void setForeColor(QWidget *w, quint32 bgr)
+{
+    // Only the role the control draws its own text with, so that controls inside a frame keep
+    // their own colours; and only the active and inactive groups, so that a disabled control
+    // keeps the toolkit's greyed text.
+    QPalette::ColorRole role = QPalette::WindowText;
+    if (qobject_cast<QPushButton *>(w))
+        role = QPalette::ButtonText;
+    else if (qobject_cast<QLineEdit *>(w))
+        role = QPalette::Text;
+    QPalette p = w->palette();
+    const QColor c = vbColor(bgr);
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+        p.setColor(group, role, c);
+    w->setPalette(p);
+    w->setProperty("ui_foreColor", bgr);
+}
+
+quint32 foreColor(const QWidget *w)
+{
+    const QVariant v = w->property("ui_foreColor");
+    return v.isValid() ? v.toUInt() : 0;
+}
+
+quint32 backColor(const QWidget *w)
+{
+    const QVariant v = w->property("ui_backColor");
+    if (v.isValid())
+        return v.toUInt();
+    const QColor c = w->palette().color(QPalette::Window);
+    return rgb(c.red(), c.green(), c.blue());
+}
+
+Label::Label(QWidget *parent)
+    : QLabel(parent)
+    , ControlBase(this)
+{
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Label::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    // CR LF (and a lone CR or LF) breaks the line.
+    QString shown = caption;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    setText(shown);
+    if (m_autoSize)
+        fitToText();
+}
+
+void Label::setAutoSize(bool autoSize)
+{
+    m_autoSize = autoSize;
+    setWordWrap(!autoSize);
+    if (autoSize)
+        fitToText();
+}
+
+void Label::setTransparent(bool transparent)
+{
+    setAutoFillBackground(!transparent);
+    setAttribute(Qt::WA_TranslucentBackground, transparent);
+}
+
+void Label::fitToText()
+{
+    const QSize hint = sizeHint();
+    // Keep Left and Top; the size follows the text.
+    const QRect g = geometry();
+    setGeometry(g.x(), g.y(), hint.width(), hint.height());
+}
+
+void Label::mousePressEvent(QMouseEvent *e)
+{
+    m_pressed = true;
+    QLabel::mousePressEvent(e);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *e)
+{
+    const bool inside = rect().contains(e->position().toPoint());
+    const bool wasPressed = std::exchange(m_pressed, false);
+    int button = 0;
+    if (e->button() == Qt::LeftButton) button = 1;
+    else if (e->button() == Qt::RightButton) button = 2;
+    else if (e->button() == Qt::MiddleButton) button = 4;
+    int shift = 0;
+    if (e->modifiers() & Qt::ShiftModifier) shift |= 1;
+    if (e->modifiers() & Qt::ControlModifier) shift |= 2;
+    if (e->modifiers() & Qt::AltModifier) shift |= 4;
+    emit MouseUp(button, shift, pixelsToTwips(e->position().toPoint().x()), pixelsToTwips(e->position().toPoint().y()));
+    if (wasPressed && inside && e->button() == Qt::LeftButton)
+        emit Click();
+}
+
+Button::Button(QWidget *parent)
+    : QPushButton(parent)
+    , ControlBase(this)
+{
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, &Button::Click);
+}
+
+TextBox::TextBox(QWidget *parent)
+    : QLineEdit(parent)
+    , ControlBase(this)
+{
+    connect(this, &QLineEdit::textChanged, this, &TextBox::Change);
+}
+
+CheckBox::CheckBox(QWidget *parent)
+    : QCheckBox(parent)
+    , ControlBase(this)
+{
+    connect(this, &QCheckBox::toggled, this, &CheckBox::Click);
+}
+
+OptionButton::OptionButton(QWidget *parent)
+    : QRadioButton(parent)
+    , ControlBase(this)
+{
+    connect(this, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            emit Click();
+    });
+}
+
+void OptionButton::setValue(bool selected)
+{
+    if (selected) {
+        setChecked(true);
+        return;
+    }
+    // An exclusive group never lets its checked button go; lift the exclusivity for a moment.
+    const bool exclusive = autoExclusive();
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(exclusive);
+}
+
+Frame::Frame(QWidget *parent)
+    : QGroupBox(parent)
+    , ControlBase(this)
+{
+}
+
+void Frame::mousePressEvent(QMouseEvent *e)
+{
+    m_pressed = e->button() == Qt::LeftButton;
+    QGroupBox::mousePressEvent(e);
+}
+
+void Frame::mouseReleaseEvent(QMouseEvent *e)
+{
+    const bool wasPressed = std::exchange(m_pressed, false);
+    QGroupBox::mouseReleaseEvent(e);
+    if (wasPressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        emit Click();
+}
+
+Line::Line(QWidget *parent)
+    : QWidget(parent)
+    , ControlBase(this)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void Line::setEnds(double x1, double y1, double x2, double y2)
+{
+    m_x1 = x1; m_y1 = y1; m_x2 = x2; m_y2 = y2;
+    const double pad = pixelsToTwips(2);
+    Move(std::min(x1, x2) - pad, std::min(y1, y2) - pad, std::abs(x2 - x1) + 2 * pad, std::abs(y2 - y1) + 2 * pad);
+    update();
+}
+
+void Line::setColor(quint32 bgr)
+{
+    m_color = vbColor(bgr);
+    update();
+}
+
+void Line::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(m_color, 1.5));
+    const QPoint origin = geometry().topLeft();
+    p.drawLine(QPointF(twipsToPixels(m_x1) - origin.x(), twipsToPixels(m_y1) - origin.y()),
+               QPointF(twipsToPixels(m_x2) - origin.x(), twipsToPixels(m_y2) - origin.y()));
+}
+
+} // namespace ui

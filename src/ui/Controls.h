@@ -1,0 +1,132 @@
+#pragma once
+#include "ui/ControlBase.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+// The plain controls of the window tables, each a Qt widget with the events the windows handle.
+namespace ui {
+
+void setBackColor(QWidget *w, quint32 bgr);
+void setForeColor(QWidget *w, quint32 bgr);
+quint32 foreColor(const QWidget *w);
+quint32 backColor(const QWidget *w);
+
+// A label: wraps words at its width and breaks lines at CR LF; its caption is kept exactly as
+// set (leading blanks and runs of blanks included).
+class Label : public QLabel, public ControlBase
+{
+    Q_OBJECT
+public:
+    explicit Label(QWidget *parent = nullptr);
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    void setAutoSize(bool autoSize);
+    void setTransparent(bool transparent);
+signals:
+    void Click();
+    void MouseUp(int button, int shift, double x, double y);
+protected:
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+private:
+    void fitToText();
+    QString m_caption;
+    bool m_autoSize = false;
+    bool m_pressed = false;
+};
+
+// A push button; its face takes the back colour.
+class Button : public QPushButton, public ControlBase
+{
+    Q_OBJECT
+public:
+    explicit Button(QWidget *parent = nullptr);
+    QString Caption() const { return text(); }
+    void setCaption(const QString &c) { setText(c); }
+signals:
+    void Click();
+};
+
+// A text box; Change runs on every change of its text, typed or set by code.
+class TextBox : public QLineEdit, public ControlBase
+{
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget *parent = nullptr);
+    QString Text() const { return text(); }
+    void setTextValue(const QString &t) { setText(t); }
+signals:
+    void Change();
+};
+
+// A check box holding 0 (unticked) or 1 (ticked); Click runs whenever its value changes.
+class CheckBox : public QCheckBox, public ControlBase
+{
+    Q_OBJECT
+public:
+    explicit CheckBox(QWidget *parent = nullptr);
+    int Value() const { return isChecked() ? 1 : 0; }
+    void setValue(int v) { setChecked(v != 0); }
+signals:
+    void Click();
+protected:
+    // A click anywhere on the control counts, not only on its box and text.
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+};
+
+// An option button of its container's group. Click runs when it becomes selected, by the user
+// or by code, never when an already selected button is clicked again. Code may also unselect
+// it, leaving the group with no selection.
+class OptionButton : public QRadioButton, public ControlBase
+{
+    Q_OBJECT
+public:
+    explicit OptionButton(QWidget *parent = nullptr);
+    bool Value() const { return isChecked(); }
+    void setValue(bool selected);
+signals:
+    void Click();
+protected:
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+};
+
+// A frame (with or without a caption) that also takes clicks.
+class Frame : public QGroupBox, public ControlBase
+{
+    Q_OBJECT
+public:
+    explicit Frame(QWidget *parent = nullptr);
+signals:
+    void Click();
+protected:
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+private:
+    bool m_pressed = false;
+};
+
+// A straight line between two points, drawn under the other controls; it takes no input.
+class Line : public QWidget, public ControlBase
+{
+    Q_OBJECT
+public:
+    explicit Line(QWidget *parent = nullptr);
+    void setEnds(double x1, double y1, double x2, double y2);
+    void setColor(quint32 bgr);
+    double X1() const { return m_x1; }
+    double Y1() const { return m_y1; }
+    double X2() const { return m_x2; }
+    double Y2() const { return m_y2; }
+protected:
+    void paintEvent(QPaintEvent *e) override;
+private:
+    double m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0;
+    QColor m_color = Qt::black;
+};
+
+} // namespace ui

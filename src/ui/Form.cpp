@@ -1,0 +1,338 @@
+#include "ui/Form.h"
+
+#include "ui/Bars.h"
+#include "ui/ControlFactory.h"
+#include "ui/Controls.h"
+#include "ui/FormView.h"
+#include "ui/Timer.h"
+#include "ui/Twips.h"
+
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+#include <QCursor>
+#include <QLayout>
+
+namespace ui {
+namespace {
+
+QString key(const QString &name, int index)
+{
+    return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+} // namespace
+
+Form::Form(const QString &name)
+{
+    setObjectName(name);
+}
+
+Form::~Form()
+{
+    discardView();
+}
+
+bool Form::isVisible() const
+{
+    return m_view && m_view->isVisible();
+}
+
+void Form::load()
+{
+    if (m_view || m_loading || Program::instance().ended())
+        return;
+    m_loading = true;
+    buildView();
+    m_loading = false;
+    Program::instance().formLoaded(this);
+    HandlerScope scope;
+    Form_Load();
+}
+
+FormView *Form::view()
+{
+    if (!m_view)
+        load();
+    if (!m_view)
+        qFatal("window %s could not be loaded", qPrintable(name()));
+    return m_view;
+}
+
+void Form::buildView()
+{
+    const FormSpec spec = formSpec();
+    auto *v = new FormView(this, spec.controlBox);
+    v->setObjectName(name());
+    v->setAttribute(Qt::WA_QuitOnClose, false);
+    Qt::WindowFlags flags = Qt::Window;
+    switch (spec.border) {
+    case Border::Sizable:
+        flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint;
+        break;
+    case Border::Fixed:
+    case Border::FixedDialog:
+        flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint;
+        break;
+    case Border::None:
+        flags |= Qt::FramelessWindowHint;
+        break;
+    }
+    if (spec.border != Border::None) {
+        if (spec.controlBox)
+            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        else if (spec.caption.isEmpty())
+            flags = Qt::Window | Qt::FramelessWindowHint; // no caption and no control box: no title bar
+    }
+    v->setWindowFlags(flags);
+    v->setWindowTitle(spec.caption);
+    ui::setBackColor(v->client(), spec.backColor);
+
+    m_controls.clear();
+    m_menus.clear();
+    m_view = v;
+    ControlFactory factory(this, v, m_controls, m_menus);
+    for (const ControlSpec &c : controls())
+        factory.build(c);
+    factory.finish();
+
+    const QSize client(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
+    v->client()->setMinimumSize(0, 0);
+    const int menuHeight = v->menuWidget() ? v->menuWidget()->sizeHint().height() : 0;
+    v->resize(client.width(), client.height() + menuHeight);
+    if (v->layout())
+        v->layout()->activate();
+    if (spec.border == Border::Fixed || spec.border == Border::FixedDialog || (!spec.controlBox && spec.caption.isEmpty()))
+        v->setFixedSize(client.width(), client.height() + menuHeight);
+    if (!spec.controlBox && spec.caption.isEmpty() && spec.border != Border::Sizable) {
+        // A dialog frame without a title bar still shows a border.
+        v->client()->setStyleSheet(QString());
+    }
+    m_placed = false;
+    wire();
+}
+
+void Form::placeOnScreen()
+{
+    if (m_placed || !m_view)
+        return;
+    m_placed = true;
+    const FormSpec spec = formSpec();
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    if (spec.maximized) {
+        // Without a window manager a maximize request is not honoured: take the whole area anyway.
+        m_view->setGeometry(avail);
+        m_view->setWindowState(m_view->windowState() | Qt::WindowMaximized);
+    } else if (spec.centred) {
+        const QSize size = m_view->frameGeometry().size().expandedTo(m_view->size());
+        m_view->move(avail.center() - QPoint(size.width() / 2, size.height() / 2));
+    }
+}
+
+void Form::show()
+{
+    view();
+    if (!m_view || Program::instance().ended())
+        return;
+    if (!m_view->isVisible()) {
+        m_view->setWindowModality(Qt::NonModal);
+        placeOnScreen();
+        m_view->show();
+    }
+    raiseAndActivate();
+    Program::instance().formShown(this);
+}
+
+void Form::raiseAndActivate()
+{
+    // The offscreen platform (tests) cannot raise a window and says so on every call.
+    static const bool canRaise = QGuiApplication::platformName() != QLatin1String("offscreen");
+    if (canRaise)
+        m_view->raise();
+    m_view->activateWindow();
+}
+
+bool Form::showModal()
+{
+    view();
+    if (!m_view || Program::instance().ended())
+        return false;
+    if (m_view->isVisible())
+        m_view->hide();
+    m_view->setWindowModality(Qt::ApplicationModal);
+    placeOnScreen();
+    m_view->show();
+    raiseAndActivate();
+    Program::instance().formShown(this);
+    if (isVisible() && !Program::instance().ended()) {
+        QEventLoop loop;
+        m_modalWaits.append(&loop);
+        loop.exec(QEventLoop::DialogExec);
+        m_modalWaits.removeAll(&loop);
+    }
+    return !Program::instance().ended();
+}
+
+void Form::abandonModalWaits()
+{
+    for (QEventLoop *loop : std::as_const(m_modalWaits))
+        loop->exit();
+}
+
+void Form::hide()
+{
+    if (!m_view || Program::instance().ended())
+        return;
+    m_view->hide();
+    m_view->setWindowModality(Qt::NonModal);
+    abandonModalWaits();
+    Program::instance().formHidden(this);
+}
+
+void Form::unload()
+{
+    if (!m_view || m_unloading || m_loading || Program::instance().ended())
+        return;
+    m_unloading = true;
+    {
+        HandlerScope scope;
+        std::int16_t cancel = 0;
+        Form_Unload(cancel);
+        if (Program::instance().ended())
+            return;
+        if (cancel != 0) {
+            m_unloading = false;
+            return;
+        }
+    }
+    FormView *dead = m_view;
+    m_view = nullptr;
+    for (QObject *c : std::as_const(m_controls)) {
+        if (auto *t = qobject_cast<Timer *>(c))
+            t->setEnabled(false);
+    }
+    m_controls.clear();
+    m_menus.clear();
+    if (dead) {
+        dead->hide();
+        dead->setWindowModality(Qt::NonModal);
+    }
+    abandonModalWaits();
+    m_unloading = false;
+    Program::instance().formUnloaded(this);
+    Program::instance().bury(dead);
+}
+
+void Form::discardView()
+{
+    abandonModalWaits();
+    delete m_view.data();
+    m_view = nullptr;
+    m_controls.clear();
+    m_menus.clear();
+}
+
+void Form::closeRequested()
+{
+    if (Program::instance().ended())
+        return;
+    HandlerScope scope;
+    unload();
+}
+
+void Form::activated()
+{
+    if (m_view)
+        Form_Activate();
+}
+
+double Form::Left() const
+{
+    return m_view ? pixelsToTwips(m_view->frameGeometry().x()) : 0;
+}
+
+double Form::Top() const
+{
+    return m_view ? pixelsToTwips(m_view->frameGeometry().y()) : 0;
+}
+
+double Form::Width() const
+{
+    return m_view ? pixelsToTwips(m_view->frameGeometry().width()) : 0;
+}
+
+double Form::Height() const
+{
+    return m_view ? pixelsToTwips(m_view->frameGeometry().height()) : 0;
+}
+
+void Form::setTop(double twips)
+{
+    FormView *v = view();
+    m_placed = true;
+    v->move(v->frameGeometry().x(), twipsToPixels(twips));
+}
+
+void Form::setLeft(double twips)
+{
+    FormView *v = view();
+    m_placed = true;
+    v->move(twipsToPixels(twips), v->frameGeometry().y());
+}
+
+QString Form::Caption() const
+{
+    return m_view ? m_view->windowTitle() : formSpec().caption;
+}
+
+void Form::setCaption(const QString &caption)
+{
+    view()->setWindowTitle(caption);
+}
+
+quint32 Form::BackColor() const
+{
+    return m_view ? ui::backColor(m_view->client()) : formSpec().backColor;
+}
+
+void Form::setBackColor(quint32 bgr)
+{
+    ui::setBackColor(view()->client(), bgr);
+}
+
+void Form::PSet(double x, double y, quint32 bgr)
+{
+    const double scale = logicalDpi() / 1440.0;
+    view()->client()->setPoint(int(x * scale), int(y * scale), vbColor(bgr));
+}
+
+QObject *Form::findControl(const QString &name, int index)
+{
+    view();
+    return m_controls.value(key(name, index), nullptr);
+}
+
+QMenu *Form::menu(const QString &name)
+{
+    view();
+    return m_menus.value(name, nullptr);
+}
+
+void Form::PopupMenu(const QString &menuName)
+{
+    if (QMenu *m = menu(menuName)) {
+        HandlerScope scope;
+        m->exec(QCursor::pos());
+    }
+}
+
+void Form::missingControl(const QString &name, int index) const
+{
+    qFatal("window %s has no control %s", qPrintable(this->name()), qPrintable(key(name, index)));
+}
+
+} // namespace ui

@@ -1,0 +1,135 @@
+#pragma once
+#include "ui/ControlSpec.h"
+#include "ui/FormView.h"
+#include "ui/Program.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <cstdint>
+#include <type_traits>
+
+class QAction;
+class QEventLoop;
+class QMenu;
+
+namespace ui {
+
+// One window of the program: a single instance for the whole run that keeps the window's
+// variables, and a view (the Qt window with its controls) that exists only while the window is
+// loaded.
+//
+// - load builds the view from the window's control table and runs Form_Load; touching a
+//   control of a window that is not loaded loads it;
+// - show makes it visible and active; a modal show returns only once the window has been hidden
+//   or unloaded (or the program has ended: then it returns false and the caller must stop);
+// - hide makes it invisible, loaded and unchanged;
+// - unload runs Form_Unload and destroys the view; the variables keep their values; unloading a
+//   window that is not loaded, or whose unload is under way, does nothing.
+// - Form_Activate runs each time the window becomes the program's active window, coming from
+//   another of its windows (message boxes do not count).
+class Form : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Form(const QString &name);
+    ~Form() override;
+
+    QString name() const { return objectName(); }
+    bool isLoaded() const { return m_view != nullptr; }
+    bool isUnloading() const { return m_unloading; }
+    bool isVisible() const;
+
+    void load();
+    void show();
+    [[nodiscard]] bool showModal();
+    void hide();
+    void unload();
+
+    // The window's view; loads the window if needed.
+    FormView *view();
+    FormView *existingView() const { return m_view; }
+
+    // Outer position and size of the window on the screen, in twips.
+    double Left() const;
+    double Top() const;
+    double Width() const;
+    double Height() const;
+    void setTop(double twips);
+    void setLeft(double twips);
+
+    QString Caption() const;
+    void setCaption(const QString &caption);
+    quint32 BackColor() const;
+    void setBackColor(quint32 bgr);
+
+    // A point of the window's persistent background, which survives repaints.
+    void PSet(double x, double y, quint32 bgr);
+
+    // The controls of the loaded view (for the layer and for tests).
+    QObject *findControl(const QString &name, int index = -1);
+    QMenu *menu(const QString &name);
+    void PopupMenu(const QString &menuName);
+
+    // Used by the window layer.
+    void activated();
+    void abandonModalWaits();
+    void discardView();
+    void closeRequested();
+
+protected:
+    virtual FormSpec formSpec() const = 0;
+    virtual QList<ControlSpec> controls() const { return {}; }
+    // Connects the handlers once the controls exist (every load).
+    virtual void wire() {}
+    virtual void Form_Load() {}
+    virtual void Form_Unload(std::int16_t &Cancel) { Q_UNUSED(Cancel); }
+    virtual void Form_Activate() {}
+
+    template<class T>
+    T *control(const QString &name, int index = -1)
+    {
+        auto *c = qobject_cast<T *>(findControl(name, index));
+        if (!c)
+            missingControl(name, index);
+        return c;
+    }
+
+    // Connects a control's event to a handler so that it runs as a handler of this window.
+    template<class Sender, class Signal, class Fn>
+    void handle(Sender *sender, Signal signal, Fn fn)
+    {
+        connect(sender, signal, this, [fn](auto &&...args) {
+            if (Program::instance().ended())
+                return;
+            HandlerScope scope;
+            if constexpr (std::is_invocable_v<Fn, decltype(args)...>)
+                fn(std::forward<decltype(args)>(args)...);
+            else
+                fn();
+        });
+    }
+
+private:
+    void buildView();
+    void placeOnScreen();
+    void raiseAndActivate();
+    [[noreturn]] void missingControl(const QString &name, int index) const;
+
+    QPointer<FormView> m_view;
+    bool m_loading = false;
+    bool m_unloading = false;
+    bool m_placed = false;
+    QHash<QString, QObject *> m_controls;
+    QHash<QString, QMenu *> m_menus;
+    QList<QEventLoop *> m_modalWaits;
+};
+
+} // namespace ui
+
+// Accessors that read like the given names: cmdStart()->hide(), imgBicycle(5)->show().
+#define UI_CONTROL(Type, name) \
+    Type *name() { return control<Type>(QStringLiteral(#name)); }
+#define UI_CONTROL_ARRAY(Type, name) \
+    Type *name(int index) { return control<Type>(QStringLiteral(#name), index); }

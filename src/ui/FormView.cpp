@@ -1,0 +1,111 @@
+#include "ui/FormView.h"
+
+#include "ui/Bars.h"
+#include "ui/Form.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace ui {
+
+ClientArea::ClientArea(QWidget *parent)
+    : QWidget(parent)
+{
+    setAutoFillBackground(true);
+}
+
+void ClientArea::setPoint(int x, int y, const QColor &color)
+{
+    if (x < 0 || y < 0)
+        return;
+    if (x >= m_background.width() || y >= m_background.height()) {
+        QImage grown(std::max(m_background.width(), x + 64), std::max(m_background.height(), y + 64),
+                     QImage::Format_ARGB32_Premultiplied);
+        grown.fill(Qt::transparent);
+        QPainter p(&grown);
+        p.drawImage(0, 0, m_background);
+        p.end();
+        m_background = std::move(grown);
+    }
+    m_background.setPixelColor(x, y, color);
+    update(x, y, 1, 1);
+}
+
+void ClientArea::dock(ToolBar *toolBar)
+{
+    m_toolBar = toolBar;
+    layoutBars();
+}
+
+void ClientArea::dock(StatusBar *statusBar)
+{
+    m_statusBar = statusBar;
+    layoutBars();
+}
+
+void ClientArea::paintEvent(QPaintEvent *e)
+{
+    if (m_background.isNull())
+        return;
+    QPainter p(this);
+    p.drawImage(e->rect(), m_background, e->rect());
+}
+
+void ClientArea::resizeEvent(QResizeEvent *e)
+{
+    QWidget::resizeEvent(e);
+    layoutBars();
+}
+
+void ClientArea::layoutBars()
+{
+    if (m_toolBar) {
+        m_toolBar->setGeometry(0, 0, width(), m_toolBar->sizeHint().height());
+        m_toolBar->raise();
+    }
+    if (m_statusBar) {
+        const int h = m_statusBar->sizeHint().height();
+        m_statusBar->setGeometry(0, height() - h, width(), h);
+        m_statusBar->raise();
+    }
+}
+
+FormView::FormView(Form *form, bool controlBox)
+    : m_form(form)
+    , m_client(new ClientArea(this))
+    , m_controlBox(controlBox)
+{
+    setCentralWidget(m_client);
+}
+
+void FormView::closeEvent(QCloseEvent *e)
+{
+    // The window layer hides and destroys the view itself.
+    e->ignore();
+    if (m_controlBox)
+        m_form->closeRequested();
+}
+
+void FormView::keyPressEvent(QKeyEvent *e)
+{
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && e->modifiers() == Qt::NoModifier) {
+        // Enter presses the focused button, otherwise the default button while it is enabled.
+        auto *focused = qobject_cast<QPushButton *>(focusWidget());
+        QPushButton *target = focused ? focused : m_default.data();
+        if (target && target->isEnabled() && target->isVisible()) {
+            target->click();
+            return;
+        }
+    } else if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        if (m_cancel && m_cancel->isEnabled() && m_cancel->isVisible()) {
+            m_cancel->click();
+            return;
+        }
+    }
+    QMainWindow::keyPressEvent(e);
+}
+
+} // namespace ui

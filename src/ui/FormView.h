@@ -1,0 +1,59 @@
+#pragma once
+#include <QImage>
+#include <QMainWindow>
+#include <QPointer>
+#include <QPushButton>
+
+
+
+namespace ui {
+
+class Form;
+class ToolBar;
+class StatusBar;
+
+// The client area of a window: its back colour, its persistent background (points drawn by
+// code stay across repaints), and the toolbar and status bar docked along its edges.
+class ClientArea : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ClientArea(QWidget *parent = nullptr);
+    void setPoint(int x, int y, const QColor &color);
+    const QImage &background() const { return m_background; }
+    void dock(ToolBar *toolBar);
+    void dock(StatusBar *statusBar);
+protected:
+    void paintEvent(QPaintEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+private:
+    void layoutBars();
+    QImage m_background;
+    QPointer<ToolBar> m_toolBar;
+    QPointer<StatusBar> m_statusBar;
+};
+
+// The Qt window of a loaded form.
+class FormView : public QMainWindow
+{
+    Q_OBJECT
+public:
+    FormView(Form *form, bool controlBox);
+    Form *form() const { return m_form; }
+    ClientArea *client() const { return m_client; }
+    void setDefaultButton(QPushButton *b) { m_default = b; }
+    void setCancelButton(QPushButton *b) { m_cancel = b; }
+    QPushButton *defaultButton() const { return m_default; }
+    QPushButton *cancelButton() const { return m_cancel; }
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+private:
+    Form *m_form;
+    ClientArea *m_client;
+    bool m_controlBox;
+    QPointer<QPushButton> m_default;
+    QPointer<QPushButton> m_cancel;
+};
+
+} // namespace ui

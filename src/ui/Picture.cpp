@@ -1,0 +1,236 @@
+#include "ui/Picture.h"
+
+#include "ui/Program.h"
+#include "ui/Twips.h"
+
+#include <QDrag>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMovie>
+#include <QPainter>
+
+namespace ui {
+
+QString dragMimeType()
+{
+    return QStringLiteral("application/x-playhaven-control");
+}
+
+QMimeData *dragPayload(const ControlBase *source)
+{
+    auto *mime = new QMimeData;
+    mime->setData(dragMimeType(), QByteArray::number(source->id()));
+    return mime;
+}
+
+ControlBase *dragSource(const QMimeData *mime)
+{
+    if (!mime || !mime->hasFormat(dragMimeType()))
+        return nullptr;
+    bool ok = false;
+    const quint64 id = mime->data(dragMimeType()).toULongLong(&ok);
+    return ok ? ControlBase::fromId(id) : nullptr;
+}
+
+Image::Image(QWidget *parent)
+    : QWidget(parent)
+    , ControlBase(this)
+{
+    // An image takes every drag of the program's own and does nothing with it, so a drop on a
+    // picture never falls through to the picture box underneath.
+    setAcceptDrops(true);
+}
+
+Image::~Image() = default;
+
+void Image::setPicturePath(const QString &path)
+{
+    delete m_movie;
+    m_movie = nullptr;
+    if (path.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive)) {
+        auto *movie = new QMovie(path, QByteArray(), this);
+        if (movie->isValid() && movie->frameCount() > 1) {
+            m_movie = movie;
+            connect(m_movie, &QMovie::frameChanged, this, [this] { update(); });
+            m_movie->jumpToFrame(0);
+            m_pixmap = m_movie->currentPixmap();
+            if (isVisible())
+                m_movie->start();
+            update();
+            updateGeometry();
+            return;
+        }
+        delete movie;
+    }
+    setPicture(QPixmap(path));
+}
+
+void Image::setPicture(const QPixmap &pixmap)
+{
+    m_pixmap = pixmap;
+    update();
+    updateGeometry();
+}
+
+QPixmap Image::Picture() const
+{
+    return m_movie ? m_movie->currentPixmap() : m_pixmap;
+}
+
+void Image::setStretch(bool stretch)
+{
+    m_stretch = stretch;
+    update();
+}
+
+QSize Image::sizeHint() const
+{
+    const QPixmap p = Picture();
+    return p.isNull() ? QSize(32, 32) : p.deviceIndependentSize().toSize();
+}
+
+void Image::paintEvent(QPaintEvent *)
+{
+    const QPixmap p = Picture();
+    if (p.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!isEnabled())
+        painter.setOpacity(0.45);
+    if (m_stretch)
+        painter.drawPixmap(rect(), p);
+    else
+        painter.drawPixmap(QPointF(0, 0), p);
+}
+
+void Image::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    if (m_movie)
+        m_movie->start();
+}
+
+void Image::hideEvent(QHideEvent *e)
+{
+    // An animation costs nothing while it cannot be seen.
+    if (m_movie)
+        m_movie->setPaused(true);
+    QWidget::hideEvent(e);
+}
+
+void Image::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::EnabledChange)
+        update();
+    QWidget::changeEvent(e);
+}
+
+void Image::mousePressEvent(QMouseEvent *e)
+{
+    if (e->button() != Qt::LeftButton)
+        return;
+    if (m_automaticDrag && isEnabled()) {
+        startDrag();
+        return;
+    }
+    m_pressed = true;
+}
+
+void Image::mouseReleaseEvent(QMouseEvent *e)
+{
+    const bool wasPressed = std::exchange(m_pressed, false);
+    if (wasPressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        emit Click();
+}
+
+void Image::startDrag()
+{
+    // The drop handler runs inside the drag's own loop and may show message boxes; keep this
+    // window's controls alive until the drag has returned.
+    HandlerScope scope;
+    QPointer<Image> self(this);
+    auto *drag = new QDrag(this);
+    drag->setMimeData(dragPayload(this));
+    const QPixmap icon = m_dragIcon.isNull() ? Picture() : m_dragIcon;
+    if (!icon.isNull()) {
+        drag->setPixmap(icon);
+        drag->setHotSpot(QPoint(int(icon.deviceIndependentSize().width() / 2), int(icon.deviceIndependentSize().height() / 2)));
+    }
+    drag->exec(Qt::MoveAction);
+    if (!self)
+        return;
+}
+
+void Image::dragEnterEvent(QDragEnterEvent *e)
+{
+    if (dragSource(e->mimeData()))
+        e->acceptProposedAction();
+    else
+        e->ignore();
+}
+
+void Image::dragMoveEvent(QDragMoveEvent *e)
+{
+    if (dragSource(e->mimeData())) {
+        e->setDropAction(Qt::IgnoreAction);
+        e->accept();
+    } else {
+        e->ignore();
+    }
+}
+
+void Image::dropEvent(QDropEvent *e)
+{
+    if (dragSource(e->mimeData())) {
+        e->setDropAction(Qt::IgnoreAction);
+        e->accept();
+    } else {
+        e->ignore();
+    }
+}
+
+PictureBox::PictureBox(QWidget *parent)
+    : QFrame(parent)
+    , ControlBase(this)
+{
+    setAcceptDrops(true);
+    setFrameShape(QFrame::Box);
+    setLineWidth(1);
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *e)
+{
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        emit Click();
+}
+
+void PictureBox::dragEnterEvent(QDragEnterEvent *e)
+{
+    if (dragSource(e->mimeData()))
+        e->acceptProposedAction();
+    else
+        e->ignore();
+}
+
+void PictureBox::dragMoveEvent(QDragMoveEvent *e)
+{
+    if (dragSource(e->mimeData()))
+        e->acceptProposedAction();
+    else
+        e->ignore();
+}
+
+void PictureBox::dropEvent(QDropEvent *e)
+{
+    ControlBase *source = dragSource(e->mimeData());
+    if (!source) {
+        e->ignore();
+        return;
+    }
+    e->acceptProposedAction();
+    const QPoint p = e->position().toPoint();
+    emit DragDrop(source, pixelsToTwips(p.x()), pixelsToTwips(p.y()));
+}
+
+} // namespace ui

@@ -1,0 +1,83 @@
+#pragma once
+#include "ui/ControlBase.h"
+
+#include <QFrame>
+#include <QPixmap>
+#include <QPointer>
+
+class QMovie;
+class QMimeData;
+
+// Images and picture boxes, and the drag and drop between them: an image in automatic drag
+// mode starts a drag as soon as it is pressed, with its drag icon as the drag image; a picture
+// box receives the drop with the dragged control. Drags that carry anything else (text or
+// files from another program) are refused.
+namespace ui {
+
+QString dragMimeType();
+QMimeData *dragPayload(const ControlBase *source);
+ControlBase *dragSource(const QMimeData *mime); // nullptr for a foreign or stale drag
+
+class Image : public QWidget, public ControlBase
+{
+    Q_OBJECT
+public:
+    explicit Image(QWidget *parent = nullptr);
+    ~Image() override;
+
+    // A still picture, or an animated one (GIF) that loops while the image is shown.
+    void setPicturePath(const QString &path);
+    void setPicture(const QPixmap &pixmap);
+    QPixmap Picture() const;
+    bool hasAnimation() const { return m_movie != nullptr; }
+    void setStretch(bool stretch);
+    bool Stretch() const { return m_stretch; }
+
+    void setDragIcon(const QPixmap &icon) { m_dragIcon = icon; }
+    QPixmap DragIcon() const { return m_dragIcon; }
+    void setAutomaticDrag(bool automatic) { m_automaticDrag = automatic; }
+    bool AutomaticDrag() const { return m_automaticDrag; }
+
+    QSize sizeHint() const override;
+
+signals:
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dragMoveEvent(QDragMoveEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
+    void showEvent(QShowEvent *e) override;
+    void hideEvent(QHideEvent *e) override;
+    void changeEvent(QEvent *e) override;
+
+private:
+    void startDrag();
+    QPixmap m_pixmap;
+    QMovie *m_movie = nullptr;
+    bool m_stretch = false;
+    bool m_automaticDrag = false;
+    bool m_pressed = false;
+    QPixmap m_dragIcon;
+};
+
+class PictureBox : public QFrame, public ControlBase
+{
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+signals:
+    void Click();
+    // The dragged control and the drop point in twips.
+    void DragDrop(ui::ControlBase *source, double x, double y);
+protected:
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void dragEnterEvent(QDragEnterEvent *e) override;
+    void dragMoveEvent(QDragMoveEvent *e) override;
+    void dropEvent(QDropEvent *e) override;
+};
+
+} // namespace ui

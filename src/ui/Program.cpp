@@ -1,0 +1,184 @@
+#include "ui/Program.h"
+
+#include "ui/Form.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
+#include <QWindow>
+#include <cstdio>
+#include <cstdlib>
+
+namespace ui {
+
+Program &Program::instance()
+{
+    // Never destroyed: windows live for the whole run and the process ends through end().
+    static Program *program = new Program;
+    return *program;
+}
+
+Program::Program()
+    : m_terminator(&Program::terminateProcess)
+{
+    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        connect(app, &QGuiApplication::focusWindowChanged, this, &Program::onFocusWindowChanged);
+        app->installEventFilter(this);
+    }
+}
+
+void Program::terminateProcess()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        w->hide();
+    std::fflush(nullptr);
+    // Nothing more runs: not the rest of the handler that ended the program, nor any handler
+    // waiting further up the stack in a nested modal show.
+    std::exit(0);
+}
+
+void Program::end()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    for (const auto &entry : m_forms) {
+        entry.second->abandonModalWaits();
+        if (QWidget *view = entry.second->existingView())
+            view->hide();
+    }
+    if (m_terminator)
+        m_terminator();
+}
+
+void Program::resetForTests()
+{
+    for (const auto &entry : m_forms)
+        entry.second->discardView();
+    m_forms.clear();
+    m_loaded.clear();
+    m_recentlyActive.clear();
+    m_active = nullptr;
+    m_ended = false;
+    for (const QPointer<QWidget> &view : std::as_const(m_graveyard))
+        delete view.data();
+    m_graveyard.clear();
+}
+
+void Program::formLoaded(Form *form)
+{
+    m_loaded.removeAll(form);
+    m_loaded.append(form);
+}
+
+void Program::formUnloaded(Form *form)
+{
+    m_loaded.removeAll(form);
+    formHidden(form);
+    m_recentlyActive.removeAll(form);
+}
+
+void Program::formShown(Form *form)
+{
+    if (QWidget *v = form->existingView())
+        m_requested = v->windowHandle();
+    setActive(form);
+}
+
+bool Program::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::KeyPress:
+    case QEvent::NonClientAreaMouseButtonPress:
+        m_requested = nullptr;
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Program::formHidden(Form *form)
+{
+    if (m_active != form)
+        return;
+    // Activation passes to the window the user saw last, without waiting for a window
+    // manager to choose (there may be none).
+    m_active = nullptr;
+    for (Form *candidate : std::as_const(m_recentlyActive)) {
+        if (candidate != form && candidate->isLoaded() && candidate->isVisible()) {
+            setActive(candidate);
+            if (QWidget *v = candidate->existingView()) {
+                m_requested = v->windowHandle();
+                v->activateWindow();
+            }
+            return;
+        }
+    }
+}
+
+void Program::setActive(Form *form)
+{
+    if (form == m_active || m_ended)
+        return;
+    m_active = form;
+    if (!form)
+        return;
+    m_recentlyActive.removeAll(form);
+    m_recentlyActive.prepend(form);
+    HandlerScope scope;
+    form->activated();
+}
+
+Form *Program::formOfWindow(QWindow *window) const
+{
+    if (!window)
+        return nullptr;
+    for (Form *form : m_loaded) {
+        QWidget *view = form->existingView();
+        if (view && view->windowHandle() == window)
+            return form;
+    }
+    return nullptr;
+}
+
+void Program::onFocusWindowChanged(QWindow *window)
+{
+    // Message boxes, input boxes and pop-up menus are not windows of the program: focus moving
+    // to them and back leaves the active window as it was.
+    if (!window)
+        return;
+    if (m_requested) {
+        if (window != m_requested)
+            return;
+        m_requested = nullptr;
+    }
+    Form *form = formOfWindow(window);
+    if (form && form->isVisible())
+        setActive(form);
+}
+
+void Program::bury(QWidget *view)
+{
+    if (!view)
+        return;
+    m_graveyard.append(view);
+    if (m_handlerDepth == 0)
+        leaveHandler();
+}
+
+void Program::leaveHandler()
+{
+    if (m_handlerDepth > 0)
+        --m_handlerDepth;
+    if (m_handlerDepth > 0 || m_graveyard.isEmpty())
+        return;
+    const auto graves = std::exchange(m_graveyard, {});
+    for (const QPointer<QWidget> &view : graves) {
+        if (view)
+            view->deleteLater();
+    }
+}
+
+} // namespace ui

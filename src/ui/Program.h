@@ -1,0 +1,112 @@
+#pragma once
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <typeindex>
+
+class QWidget;
+class QWindow;
+
+namespace ui {
+
+class Form;
+
+// The program as the windows see it: the single instance of every window, the collection of
+// loaded windows, which window is active, and the end of the program.
+//
+// Views of unloaded windows are not deleted while any handler is still running (a handler may
+// unload its own window, or a nested loop may unload it under a waiting handler); they wait in
+// a graveyard until the outermost handler has returned.
+class Program : public QObject
+{
+    Q_OBJECT
+public:
+    static Program &instance();
+
+    template<class F>
+    F &form()
+    {
+        auto &slot = m_forms[std::type_index(typeid(F))];
+        if (!slot)
+            slot = std::make_unique<F>();
+        return static_cast<F &>(*slot);
+    }
+
+    // Windows in the order they were loaded.
+    QList<Form *> loadedForms() const { return m_loaded; }
+
+    // Stops the program at once. In the program this terminates the process; tests install a
+    // terminator that only records, and then every modal wait returns "ended" and every window
+    // operation does nothing.
+    void end();
+    bool ended() const { return m_ended; }
+    using Terminator = std::function<void()>;
+    void setTerminator(Terminator terminator) { m_terminator = std::move(terminator); }
+    static void terminateProcess();
+
+    Form *activeForm() const { return m_active; }
+
+    // Tests: forget every window (their variables too) and start again as a new run.
+    void resetForTests();
+
+    // Used by the window layer.
+    void formLoaded(Form *form);
+    void formUnloaded(Form *form);
+    void formShown(Form *form);
+    void formHidden(Form *form);
+    void bury(QWidget *view);
+    void enterHandler() { ++m_handlerDepth; }
+    void leaveHandler();
+    int handlerDepth() const { return m_handlerDepth; }
+
+private:
+    Program();
+    void setActive(Form *form);
+    void onFocusWindowChanged(QWindow *window);
+    Form *formOfWindow(QWindow *window) const;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    std::map<std::type_index, std::unique_ptr<Form>> m_forms;
+    QList<Form *> m_loaded;
+    QList<Form *> m_recentlyActive; // most recent first
+    Form *m_active = nullptr;
+    // The window the layer last made active, until the platform's focus has followed (or the
+    // user has pressed a key or a mouse button): focus changes that the platform reports late,
+    // for windows shown earlier, must not take activation back.
+    QPointer<QWindow> m_requested;
+    bool m_ended = false;
+    Terminator m_terminator;
+    int m_handlerDepth = 0;
+    QList<QPointer<QWidget>> m_graveyard;
+};
+
+// Marks a handler running for the duration of a scope (see Program).
+class HandlerScope
+{
+public:
+    HandlerScope() { Program::instance().enterHandler(); }
+    ~HandlerScope() { Program::instance().leaveHandler(); }
+    HandlerScope(const HandlerScope &) = delete;
+    HandlerScope &operator=(const HandlerScope &) = delete;
+};
+
+template<class F>
+F &form()
+{
+    return Program::instance().form<F>();
+}
+
+inline void End()
+{
+    Program::instance().end();
+}
+
+inline bool Ended()
+{
+    return Program::instance().ended();
+}
+
+} // namespace ui

@@ -1,0 +1,25 @@
+#pragma once
+#include <QColor>
+#include <QRect>
+#include <cstdint>
+
+// Geometry is written in twips (1440 to the inch) and colours as &H00BBGGRR&, as the window
+// tables give them; these helpers are the one place that turns them into pixels and QColors.
+namespace ui {
+
+// Logical dots per inch of the primary screen (device-independent pixels, so HiDPI scaling
+// by Qt applies on top of this).
+double logicalDpi();
+int twipsToPixels(double twips);
+double pixelsToTwips(int pixels);
+QRect twipsRect(double left, double top, double width, double height);
+
+// &H00BBGGRR& as written in the tables, e.g. 0x0000FFFF is yellow.
+QColor vbColor(quint32 bgr);
+// The same encoding from red, green and blue bytes.
+constexpr quint32 rgb(int r, int g, int b)
+{
+    return quint32(r & 0xFF) | (quint32(g & 0xFF) << 8) | (quint32(b & 0xFF) << 16);
+}
+
+} // namespace ui

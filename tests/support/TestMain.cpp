@@ -1,0 +1,62 @@
+#include "support/TestMain.h"
+
+#include "ui/Application.h"
+
+#include <QApplication>
+#include <QTest>
+#include <vector>
+
+namespace testing {
+namespace {
+
+struct Entry {
+    const char *name;
+    TestFactory factory;
+};
+
+std::vector<Entry> &entries()
+{
+    static std::vector<Entry> all;
+    return all;
+}
+
+} // namespace
+
+int registerTest(const char *name, TestFactory factory)
+{
+    entries().push_back({name, std::move(factory)});
+    return int(entries().size());
+}
+
+} // namespace testing
+
+namespace {
+
+QtMessageHandler g_defaultHandler = nullptr;
+
+// The offscreen platform warns about window operations it cannot do (raise, size hints);
+// that is noise here, not a finding.
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    g_defaultHandler(type, context, message);
+}
+
+} // namespace
+
+// Runs every registered test class; arguments after the program name are passed to each
+// (for example -v2 or a test function name). Exits non-zero if any test failed.
+int main(int argc, char *argv[])
+{
+    g_defaultHandler = qInstallMessageHandler(quietHandler);
+    QApplication app(argc, argv);
+    ui::initApplication(app);
+    int failures = 0;
+    QStringList args = app.arguments();
+    for (const auto &entry : testing::entries()) {
+        std::unique_ptr<QObject> test = entry.factory();
+        failures += QTest::qExec(test.get(), args);
+    }
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,105 @@
+#pragma once
+#include "ui/Bars.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/Picture.h"
+#include "ui/Timer.h"
+
+#include <functional>
+
+// Small windows that exercise the window layer; each records which of its handlers ran.
+class ProbeForm : public ui::Form
+{
+    Q_OBJECT
+public:
+    explicit ProbeForm(const QString &name = QStringLiteral("ProbeForm")) : Form(name) {}
+
+    UI_CONTROL(ui::Label, lblCaption)
+    UI_CONTROL(ui::Button, cmdGo)
+    UI_CONTROL(ui::Button, cmdCancel)
+    UI_CONTROL(ui::TextBox, txtName)
+    UI_CONTROL(ui::Frame, fraGroup)
+    UI_CONTROL(ui::OptionButton, optA)
+    UI_CONTROL(ui::OptionButton, optB)
+    UI_CONTROL(ui::Timer, tmrTick)
+    UI_CONTROL_ARRAY(ui::PictureBox, picStone)
+    UI_CONTROL_ARRAY(ui::Image, imgMarker)
+    UI_CONTROL(QAction, mnuFile)
+    UI_CONTROL(QAction, mnuQuit)
+
+    // Variables of the window: they survive unloads.
+    int counter = 0;
+    int loads = 0, unloads = 0, activations = 0, goClicks = 0, cancelClicks = 0, ticks = 0, optAClicks = 0;
+    QList<std::pair<int, QString>> drops;
+    std::function<void()> onGo;
+    std::function<void()> onUnload;
+
+protected:
+    ui::FormSpec formSpec() const override
+    {
+        ui::FormSpec f;
+        f.caption = objectName();
+        f.clientWidth = 6000;
+        f.clientHeight = 4000;
+        f.centred = true;
+        return f;
+    }
+    QList<ui::ControlSpec> controls() const override
+    {
+        using namespace ui;
+        return {
+            label("lblCaption").caption("design caption").at(120, 120, 3000, 600).font(arial(9.75).bold()),
+            button("cmdGo").caption("Go").at(3240, 120, 1200, 400).back(0x0000FFFF).defaultButton().tabIndex(1),
+            button("cmdCancel").caption("Cancel").at(3240, 600, 1200, 400).cancelButton().tabIndex(2),
+            textBox("txtName").at(120, 840, 2000, 300).tabIndex(0),
+            frame("fraGroup").caption("Group").at(120, 1300, 2400, 1200),
+            optionButton("optA").in("fraGroup").caption("A").at(120, 300, 1000, 300),
+            optionButton("optB").in("fraGroup").caption("B").at(120, 700, 1000, 300),
+            timer("tmrTick").interval(1).disabled(),
+            pictureBox("picStone", 0).at(2700, 1300, 1000, 1000).back(0x000000FF),
+            pictureBox("picStone", 1).at(3900, 1300, 1000, 1000).back(0x0000FF00),
+            image("imgMarker", 0).in("picStone", 0).at(0, 0, 480, 480).picture(":/icons/bicycle32.png").stretch()
+                .dragIcon(":/icons/bicycle32.png").tag("BICYCLE"),
+            topMenu("mnuFile", "File"),
+            menuItem("mnuQuit", "Quit").in("mnuFile"),
+        };
+    }
+    void wire() override
+    {
+        handle(cmdGo(), &ui::Button::Click, [this] {
+            ++goClicks;
+            if (onGo)
+                onGo();
+        });
+        handle(cmdCancel(), &ui::Button::Click, [this] { ++cancelClicks; });
+        handle(tmrTick(), &ui::Timer::Tick, [this] { ++ticks; });
+        handle(optA(), &ui::OptionButton::Click, [this] { ++optAClicks; });
+        for (int i = 0; i < 2; ++i) {
+            handle(picStone(i), &ui::PictureBox::DragDrop,
+                   [this, i](ui::ControlBase *source, double, double) { drops.append({i, source->Tag()}); });
+        }
+    }
+    void Form_Load() override { ++loads; }
+    void Form_Unload(std::int16_t &) override
+    {
+        ++unloads;
+        unload(); // already under way: does nothing more
+        if (onUnload)
+            onUnload();
+    }
+    void Form_Activate() override { ++activations; }
+};
+
+class OtherForm : public ProbeForm
+{
+    Q_OBJECT
+public:
+    OtherForm() : ProbeForm(QStringLiteral("OtherForm")) {}
+};
+
+class ThirdForm : public ProbeForm
+{
+    Q_OBJECT
+public:
+    ThirdForm() : ProbeForm(QStringLiteral("ThirdForm")) {}
+};
