@@ -5,6 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation fonts-dejavu-core)
+if [ "${PLAYHAVEN_TEST_TOOLS:-0}" = 1 ]; then
+  packages+=(xvfb xauth)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

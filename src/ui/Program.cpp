@@ -80,8 +80,7 @@ void Program::formUnloaded(Form *form)
 
 void Program::formShown(Form *form)
 {
-    if (QWidget *v = form->existingView())
-        m_requested = v->windowHandle();
+    m_settling.start();
     setActive(form);
 }
 
@@ -91,7 +90,7 @@ bool Program::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonPress:
     case QEvent::KeyPress:
     case QEvent::NonClientAreaMouseButtonPress:
-        m_requested = nullptr;
+        m_settling.invalidate();
         break;
     default:
         break;
@@ -109,10 +108,9 @@ void Program::formHidden(Form *form)
     for (Form *candidate : std::as_const(m_recentlyActive)) {
         if (candidate != form && candidate->isLoaded() && candidate->isVisible()) {
             setActive(candidate);
-            if (QWidget *v = candidate->existingView()) {
-                m_requested = v->windowHandle();
+            m_settling.start();
+            if (QWidget *v = candidate->existingView())
                 v->activateWindow();
-            }
             return;
         }
     }
@@ -147,16 +145,13 @@ void Program::onFocusWindowChanged(QWindow *window)
 {
     // Message boxes, input boxes and pop-up menus are not windows of the program: focus moving
     // to them and back leaves the active window as it was.
-    if (!window)
-        return;
-    if (m_requested) {
-        if (window != m_requested)
-            return;
-        m_requested = nullptr;
-    }
+    constexpr qint64 settlingMs = 750;
     Form *form = formOfWindow(window);
-    if (form && form->isVisible())
-        setActive(form);
+    if (!form || !form->isVisible())
+        return;
+    if (form != m_active && m_settling.isValid() && m_settling.elapsed() < settlingMs)
+        return;
+    setActive(form);
 }
 
 void Program::bury(QWidget *view)

@@ -1,6 +1,7 @@
 #pragma once
 #include <QList>
 #include <QObject>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <functional>
 #include <map>
@@ -73,10 +74,11 @@ private:
     QList<Form *> m_loaded;
     QList<Form *> m_recentlyActive; // most recent first
     Form *m_active = nullptr;
-    // The window the layer last made active, until the platform's focus has followed (or the
-    // user has pressed a key or a mouse button): focus changes that the platform reports late,
-    // for windows shown earlier, must not take activation back.
-    QPointer<QWindow> m_requested;
+    // Set when the layer itself activates a window. For a short while after that, focus
+    // changes to other program windows are the platform catching up (late reports for windows
+    // shown earlier, a window manager shuffling focus as windows map), not the user: they must
+    // not take activation away. A key or mouse press by the user ends the settling at once.
+    QElapsedTimer m_settling;
     bool m_ended = false;
     Terminator m_terminator;
     int m_handlerDepth = 0;

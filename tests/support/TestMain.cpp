@@ -54,9 +54,19 @@ int main(int argc, char *argv[])
     ui::initApplication(app);
     int failures = 0;
     QStringList args = app.arguments();
+    QStringList functions;
+    for (int i = 1; i < args.size(); ++i) {
+        if (!args[i].startsWith(QLatin1Char('-')) && !args[i - 1].startsWith(QLatin1String("-o")))
+            functions << args[i].section(QLatin1Char(':'), 0, 0).remove(QLatin1String("()"));
+    }
     for (const auto &entry : testing::entries()) {
         std::unique_ptr<QObject> test = entry.factory();
-        failures += QTest::qExec(test.get(), args);
+        // With test function names on the command line, run only the classes that have them.
+        bool wanted = functions.isEmpty();
+        for (const QString &f : std::as_const(functions))
+            wanted = wanted || test->metaObject()->indexOfMethod(qPrintable(f + QStringLiteral("()"))) >= 0;
+        if (wanted)
+            failures += QTest::qExec(test.get(), args);
     }
     return failures == 0 ? 0 : 1;
 }

@@ -179,10 +179,31 @@ private slots:
         a.show();
         b.show();
         QCOMPARE(a.activations, 1);
+        QTRY_COMPARE(QGuiApplication::focusWindow(), b.view()->windowHandle());
+        QCOMPARE(a.activations, 1);
         // The user clicks the other window: the platform moves the focus.
+        QTest::mousePress(a.view()->client(), Qt::LeftButton);
+        QTest::mouseRelease(a.view()->client(), Qt::LeftButton);
         a.view()->activateWindow();
         QTRY_COMPARE(a.activations, 2);
         QCOMPARE(ui::Program::instance().activeForm(), &a);
+    }
+
+    void lateFocusReportsDoNotTakeActivationBack()
+    {
+        // Windows shown one after the other: whatever order the platform (or a window manager)
+        // reports their focus in, the window shown last stays the active one.
+        ProbeForm &a = form<ProbeForm>();
+        OtherForm &b = form<OtherForm>();
+        ThirdForm &c = form<ThirdForm>();
+        a.show();
+        b.show();
+        c.show();
+        a.view()->activateWindow(); // a stale request reaching the platform late
+        QTest::qWait(100);
+        QCOMPARE(ui::Program::instance().activeForm(), &c);
+        QCOMPARE(a.activations, 1);
+        QCOMPARE(b.activations, 1);
     }
 
     void closingARealMessageBoxDoesNotActivateAgain()
