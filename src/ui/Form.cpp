@@ -89,6 +89,7 @@ void Form::buildView()
     }
     v->setWindowFlags(flags);
     v->setWindowTitle(spec.caption);
+    v->setFullScreenToggle(spec.maximized);
     ui::setBackColor(v->client(), spec.backColor);
 
     m_controls.clear();

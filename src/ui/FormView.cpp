@@ -99,6 +99,12 @@ void FormView::keyPressEvent(QKeyEvent *e)
             target->click();
             return;
         }
+    } else if (e->key() == Qt::Key_F11 && m_fullScreenToggle) {
+        if (isFullScreen())
+            showMaximized();
+        else
+            showFullScreen();
+        return;
     } else if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
         if (m_cancel && m_cancel->isEnabled() && m_cancel->isVisible()) {
             m_cancel->click();

@@ -45,6 +45,8 @@ public:
     void setCancelButton(QPushButton *b) { m_cancel = b; }
     QPushButton *defaultButton() const { return m_default; }
     QPushButton *cancelButton() const { return m_cancel; }
+    // Windows that open maximized toggle full screen with F11.
+    void setFullScreenToggle(bool enabled) { m_fullScreenToggle = enabled; }
 protected:
     void closeEvent(QCloseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
@@ -52,6 +54,7 @@ private:
     Form *m_form;
     ClientArea *m_client;
     bool m_controlBox;
+    bool m_fullScreenToggle = false;
     QPointer<QPushButton> m_default;
     QPointer<QPushButton> m_cancel;
 };

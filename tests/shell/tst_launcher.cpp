@@ -144,6 +144,17 @@ private slots:
         QCOMPARE(ui::Program::instance().activeForm(), &form<frmSplashBrookhop>());
     }
 
+    void f11TogglesFullScreen()
+    {
+        frmSkydash &l = form<frmSkydash>();
+        l.show();
+        QTest::keyClick(l.view(), Qt::Key_F11);
+        QVERIFY(l.view()->windowState() & Qt::WindowFullScreen);
+        QTest::keyClick(l.view(), Qt::Key_F11);
+        QVERIFY(!(l.view()->windowState() & Qt::WindowFullScreen));
+        QVERIFY(l.view()->windowState() & Qt::WindowMaximized);
+    }
+
     void exitUnloadsEveryWindowAndEnds_data()
     {
         QTest::addColumn<QString>("how");
