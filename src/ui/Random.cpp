@@ -10,6 +10,7 @@ struct RandomState {
     std::mt19937 engine{12345u};
     std::vector<float> sequence;
     std::size_t next = 0;
+    bool clockSeeding = true;
 };
 
 RandomState &state()
@@ -35,7 +36,7 @@ float Rnd()
 
 void Randomize()
 {
-    if (!state().sequence.empty())
+    if (!state().sequence.empty() || !state().clockSeeding)
         return;
     const auto now = std::chrono::steady_clock::now().time_since_epoch().count()
         ^ std::chrono::system_clock::now().time_since_epoch().count();
@@ -51,6 +52,15 @@ void setRandomSequence(std::vector<float> values)
 {
     state().sequence = std::move(values);
     state().next = 0;
+}
+
+} // namespace ui
+
+namespace ui {
+
+void setClockSeeding(bool enabled)
+{
+    state().clockSeeding = enabled;
 }
 
 } // namespace ui

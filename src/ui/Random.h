@@ -11,6 +11,9 @@ float Rnd();
 void Randomize();                  // seed from the clock (ignored while a fixed sequence is set)
 void seedRandom(std::uint64_t seed); // deterministic stream, for tests and the soak
 
+// Soak runs and replays: when off, Randomize leaves the stream alone so a seed replays a run.
+void setClockSeeding(bool enabled);
+
 // Tests: make Rnd return these values in order, cycling; an empty list returns to the generator.
 void setRandomSequence(std::vector<float> values);
 

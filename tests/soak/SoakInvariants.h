@@ -1,0 +1,7 @@
+#pragma once
+#include "SoakAgent.h"
+
+// What must hold after every step of a soak, whatever the user did.
+std::vector<SoakAgent::Invariant> soakInvariants();
+// Only Exit, Cancel, the third failed logon and the close boxes that end the program may end it.
+bool soakEndAllowed(const QString &lastAction);
