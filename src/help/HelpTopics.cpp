@@ -43,7 +43,7 @@ std::string objectivesCaption()
 
 Topic glossaryTopic()
 {
-    return {std::string(glossaryLabel), 6120, clickHere("Glossary", 23), {}};
+    return { std::string(glossaryLabel), 6120, clickHere("Glossary", 23), {} };
 }
 
 } // namespace help

@@ -11,7 +11,7 @@ namespace help {
 
 struct Topic {
     std::string label; // the label's name, e.g. "lblObj"
-    int top = 0;       // twips, within its panel
+    int top = 0; // twips, within its panel
     std::string caption;
     std::string text;
 };

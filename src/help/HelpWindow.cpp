@@ -31,7 +31,7 @@ ui::FormSpec HelpWindow::formSpec() const
 QList<ui::ControlSpec> HelpWindow::controls() const
 {
     using namespace ui;
-    QList<ControlSpec> c{
+    QList<ControlSpec> c {
         frame("fraContents").at(360, 240, 3615, 6855).back(white),
         frame("fraGlossary").at(3960, 240, 3495, 6855).back(white),
         frame("fraDefinition").at(7440, 240, 3975, 6855).back(white),
@@ -44,8 +44,12 @@ QList<ui::ControlSpec> HelpWindow::controls() const
             .hidden(),
     };
     for (const help::Topic &t : m_topics.contents) {
-        c << label(qs(t.label)).in("fraContents").at(120, t.top, 3375, 495).caption(qs(t.caption)).back(white).font(
-            arial(9.75).bold());
+        c << label(qs(t.label))
+                 .in("fraContents")
+                 .at(120, t.top, 3375, 495)
+                 .caption(qs(t.caption))
+                 .back(white)
+                 .font(arial(9.75).bold());
     }
     for (const help::Topic &t : m_topics.glossary) {
         c << label(qs(t.label))
@@ -70,10 +74,6 @@ void HelpWindow::wire()
     }
     for (const help::Topic &t : m_topics.glossary)
         handle(topicLabel(qs(t.label)), &ui::Label::Click, [this, &t] { lblTopic_Click(t); });
-}
-
-void HelpWindow::Form_Load()
-{
 }
 
 void HelpWindow::lblTopic_Click(const help::Topic &topic)

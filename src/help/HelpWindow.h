@@ -10,8 +10,7 @@
 //
 // The window reads and writes no game state. Closing it unloads it, so that its next opening
 // starts again with the glossary hidden and the definition empty.
-class HelpWindow : public ui::Form
-{
+class HelpWindow : public ui::Form {
     Q_OBJECT
 public:
     UI_CONTROL(ui::Frame, fraContents)
@@ -35,7 +34,6 @@ protected:
     ui::FormSpec formSpec() const override;
     QList<ui::ControlSpec> controls() const override;
     void wire() override;
-    void Form_Load() override;
 
 private:
     void setGlossaryShown(bool shown);

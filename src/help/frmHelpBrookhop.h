@@ -2,8 +2,7 @@
 #include "help/HelpWindow.h"
 
 // The board game's help window, opened modeless from the board's Help, Contents.
-class frmHelpBrookhop : public HelpWindow
-{
+class frmHelpBrookhop : public HelpWindow {
     Q_OBJECT
 public:
     frmHelpBrookhop()

@@ -2,8 +2,7 @@
 #include "help/HelpWindow.h"
 
 // The spinner game's help window, opened modeless from the game's Help, Contents.
-class frmHelpSpinzo : public HelpWindow
-{
+class frmHelpSpinzo : public HelpWindow {
     Q_OBJECT
 public:
     frmHelpSpinzo()
