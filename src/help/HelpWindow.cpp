@@ -9,6 +9,17 @@ QString qs(const std::string &s)
     return QString::fromStdString(s);
 }
 
+// A topic or term label at Left 120 in its panel, white, in bold Arial.
+ui::ControlSpec topicRow(const help::Topic &t, const QString &panel, double width, double height, double points)
+{
+    return ui::label(qs(t.label))
+        .in(panel)
+        .at(120, t.top, width, height)
+        .caption(qs(t.caption))
+        .back(white)
+        .font(ui::arial(points).bold());
+}
+
 } // namespace
 
 HelpWindow::HelpWindow(const QString &name, const help::TopicTable &topics)
@@ -43,23 +54,10 @@ QList<ui::ControlSpec> HelpWindow::controls() const
             .font(arial(9.75).bold())
             .hidden(),
     };
-    for (const help::Topic &t : m_topics.contents) {
-        c << label(qs(t.label))
-                 .in("fraContents")
-                 .at(120, t.top, 3375, 495)
-                 .caption(qs(t.caption))
-                 .back(white)
-                 .font(arial(9.75).bold());
-    }
-    for (const help::Topic &t : m_topics.glossary) {
-        c << label(qs(t.label))
-                 .in("fraGlossary")
-                 .at(120, t.top, 3255, 255)
-                 .caption(qs(t.caption))
-                 .back(white)
-                 .font(arial(8.25).bold())
-                 .hidden();
-    }
+    for (const help::Topic &t : m_topics.contents)
+        c << topicRow(t, QStringLiteral("fraContents"), 3375, 495, 9.75);
+    for (const help::Topic &t : m_topics.glossary)
+        c << topicRow(t, QStringLiteral("fraGlossary"), 3255, 255, 8.25).hidden();
     return c;
 }
 
