@@ -115,10 +115,8 @@ private slots:
         QCOMPARE(s.topicLabel("lblObj")->Caption(), objectives);
         QCOMPARE(
             b.topicLabel("lblAltMove")->Caption(), sp(7) + "----- alternative way to move" + sp(42) + "(click here)");
-        QCOMPARE(b.topicLabel("lblRule2")->Caption(), sp(6) + "----- Rule 2" + sp(14) + "(click here)");
         QCOMPARE(b.topicLabel("lbl_cIcon")->Caption(), "cars icon" + sp(33) + "(click here)");
         QCOMPARE(s.topicLabel("lblOpen")->Caption(), sp(6) + "----- Open limits" + sp(5) + "(click here)");
-        QCOMPARE(s.topicLabel("lblEnding")->Caption(), "Ending the game" + sp(9) + "(click here)");
         QCOMPARE(s.topicLabel("lblWins")->Caption(), "Wins" + sp(40) + "(click here)");
         QCOMPARE(s.topicLabel("lblGlossary")->Caption(), "Glossary" + sp(23) + "(click here)");
         // With the design fonts no wrapped caption is taller than its label.
@@ -176,17 +174,6 @@ private slots:
                   "want to see your highest score."
                 + crlf + sp(30) + "OR" + opening + sp(10)
                 + "Click 'Exit the Game' button after you see your highest score.");
-        frmHelpBrookhop &b = form<frmHelpBrookhop>();
-        b.show();
-        click(b, "lblAltMove");
-        QCOMPARE(definition(b),
-            opening + sp(10)
-                + "Click the toolbar button with the icon of your marker.  Then move the indicated "
-                  "number of 'stones' from your current position."
-                + opening + sp(30) + "OR" + opening + sp(10)
-                + "Click the menu item of the name of your marker either 'bicycle' or 'cars' or "
-                  "'plane'.");
-        QCOMPARE(definition(s).count("OR"), 1); // the two windows do not share their panels
     }
 
     void glossaryTermsShowTheirTexts()
@@ -200,11 +187,6 @@ private slots:
                 + "percentage = the ratio of the amount of wins generated to the number of attempts "
                   "made."
                 + crlf + sp(10) + "It is the quotient of these two numbers converted to a percent.");
-        click(s, "lblWins");
-        QCOMPARE(definition(s),
-            opening + sp(10)
-                + "wins = each time a seven (7) is displayed in one of the yellow squares is "
-                  "considered a hit or win");
         frmHelpBrookhop &b = form<frmHelpBrookhop>();
         b.show();
         click(b, "lblGlossary");
