@@ -1,19 +1,12 @@
 #pragma once
-#include "ui/Form.h"
+#include "help/HelpWindow.h"
 
-// Placeholder until this window is built: an empty window that can be closed.
-class frmHelpBrookhop : public ui::Form
-{
+// The board game's help window, opened modeless from the board's Help, Contents.
+class frmHelpBrookhop : public HelpWindow {
     Q_OBJECT
 public:
-    frmHelpBrookhop() : Form(QStringLiteral("frmHelpBrookhop")) {}
-
-protected:
-    ui::FormSpec formSpec() const override
+    frmHelpBrookhop()
+        : HelpWindow(QStringLiteral("frmHelpBrookhop"), help::brookhopTopics())
     {
-        ui::FormSpec f;
-        f.caption = QStringLiteral("Help");
-        f.centred = true;
-        return f;
     }
 };

@@ -1,19 +1,12 @@
 #pragma once
-#include "ui/Form.h"
+#include "help/HelpWindow.h"
 
-// Placeholder until this window is built: an empty window that can be closed.
-class frmHelpSpinzo : public ui::Form
-{
+// The spinner game's help window, opened modeless from the game's Help, Contents.
+class frmHelpSpinzo : public HelpWindow {
     Q_OBJECT
 public:
-    frmHelpSpinzo() : Form(QStringLiteral("frmHelpSpinzo")) {}
-
-protected:
-    ui::FormSpec formSpec() const override
+    frmHelpSpinzo()
+        : HelpWindow(QStringLiteral("frmHelpSpinzo"), help::spinzoTopics())
     {
-        ui::FormSpec f;
-        f.caption = QStringLiteral("Help");
-        f.centred = true;
-        return f;
     }
 };
