@@ -172,6 +172,26 @@ Frame::Frame(QWidget *parent)
 {
 }
 
+void Frame::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QFontMetrics fm(font());
+    const int captionHeight = title().isEmpty() ? 0 : fm.height();
+    const int top = captionHeight / 2;
+    QRect border = rect().adjusted(0, top, -1, -1);
+    p.setPen(palette().color(QPalette::Dark));
+    p.drawRect(border);
+    p.setPen(palette().color(QPalette::Light));
+    p.drawRect(border.adjusted(1, 1, 1, 1).intersected(rect().adjusted(0, 0, -1, -1)));
+    if (!title().isEmpty()) {
+        const int x = fm.averageCharWidth();
+        const int w = fm.horizontalAdvance(title()) + 4;
+        p.fillRect(QRect(x, 0, w, captionHeight), palette().color(QPalette::Window));
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+        p.drawText(QRect(x + 2, 0, w, captionHeight), Qt::AlignLeft | Qt::AlignVCenter, title());
+    }
+}
+
 void Frame::mousePressEvent(QMouseEvent *e)
 {
     m_pressed = e->button() == Qt::LeftButton;

@@ -106,6 +106,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
+    // Drawn in exactly its back colour, with an etched border and its caption on the border.
+    void paintEvent(QPaintEvent *e) override;
 private:
     bool m_pressed = false;
 };
