@@ -1,4 +1,4 @@
-#include "shell/frmSkydash.h"
+#include "shell/frmLogon.h"
 #include "ui/Application.h"
 #include "ui/Program.h"
 
@@ -8,6 +8,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     ui::initApplication(app);
-    ui::form<frmSkydash>().show();
+    ui::form<frmLogon>().show();
     return app.exec();
 }
