@@ -1,6 +1,5 @@
-#include "shell/frmLogon.h"
+#include "shell/Startup.h"
 #include "ui/Application.h"
-#include "ui/Program.h"
 
 #include <QApplication>
 
@@ -8,6 +7,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     ui::initApplication(app);
-    ui::form<frmLogon>().show();
+    startPlayhaven();
     return app.exec();
 }

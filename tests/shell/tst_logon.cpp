@@ -252,75 +252,44 @@ private slots:
         QVERIFY(!form<frmSkydash>().isLoaded());
     }
 
-    void cancelEndsTheProgramAfterAnyNumberOfFailures_data()
+    void leavingWithoutALogonEndsTheProgram_data()
     {
+        QTest::addColumn<QString>("way");
         QTest::addColumn<int>("failures");
-        QTest::addColumn<bool>("byEsc");
-        QTest::newRow("at once") << 0 << false;
-        QTest::newRow("after one, Esc") << 1 << true;
-        QTest::newRow("after two, nested") << 2 << false;
+        QTest::newRow("Cancel at once") << "Cancel" << 0;
+        QTest::newRow("Esc after one failure") << "Esc" << 1;
+        QTest::newRow("Cancel after two, nested") << "Cancel" << 2;
+        // A reloaded dialog would hold two equal, empty boxes: the waiting check must not see them.
+        QTest::newRow("close box at once") << "close box" << 0;
+        QTest::newRow("close box while a failure cycle waits") << "close box" << 1;
+        QTest::newRow("close box while a nested failure cycle waits") << "close box" << 2;
     }
-    void cancelEndsTheProgramAfterAnyNumberOfFailures()
+    void leavingWithoutALogonEndsTheProgram()
     {
+        QFETCH(QString, way);
         QFETCH(int, failures);
-        QFETCH(bool, byEsc);
         frmLogon &d = shown();
-        auto cancel = [&] {
-            if (byEsc)
+        std::function<void()> leave = [&] {
+            if (way == "Esc")
                 QTest::keyClick(d.txtUserName(), Qt::Key_Escape);
-            else
+            else if (way == "Cancel")
                 QTest::mouseClick(d.cmdCancel(), Qt::LeftButton);
+            else
+                d.view()->close();
         };
-        if (failures == 0) {
-            cancel();
-        } else {
-            whenWaiting([&] {
-                if (failures == 2) {
-                    whenWaiting(cancel);
-                    typeAndClickOk(d, "Ann", "b");
-                } else {
-                    cancel();
-                }
-            });
-            typeAndClickOk(d, "Ann", "a");
+        // Each failed attempt but the first is made inside the previous one's modal re-show.
+        for (int i = failures; i > 0; --i) {
+            leave = [&d, i, inner = std::move(leave)] {
+                whenWaiting(inner);
+                typeAndClickOk(d, "Ann", QString(QChar('a' + i)));
+            };
         }
+        leave();
         QCOMPARE(fx.endCount, 1);
         QCOMPARE(int(d.failedLogons), failures);
-        QCOMPARE(fx.dialogs.shown.size(), failures * 3); // nothing after the cancel
+        QCOMPARE(fx.dialogs.shown.size(), failures * 3); // nothing after leaving
         QVERIFY(!d.isVisible());
         QVERIFY(!form<frmSkydash>().isLoaded());
-    }
-
-    void closingTheDialogEndsTheProgramWithoutALogon_data()
-    {
-        QTest::addColumn<int>("failures");
-        QTest::newRow("before any attempt") << 0;
-        QTest::newRow("while a failure cycle waits") << 1;
-        QTest::newRow("while a nested failure cycle waits") << 2;
-    }
-    void closingTheDialogEndsTheProgramWithoutALogon()
-    {
-        // A reloaded dialog would hold two equal, empty boxes; the waiting check must not see them.
-        QFETCH(int, failures);
-        frmLogon &d = shown();
-        auto close = [&] { d.view()->close(); };
-        if (failures == 0) {
-            close();
-        } else {
-            whenWaiting([&] {
-                if (failures == 2) {
-                    whenWaiting(close);
-                    typeAndClickOk(d, "Ann", "b");
-                } else {
-                    close();
-                }
-            });
-            typeAndClickOk(d, "Ann", "a");
-        }
-        QCOMPARE(fx.endCount, 1);
-        QVERIFY(!form<frmSkydash>().isLoaded());
-        QCOMPARE(fx.dialogs.shown.size(), failures * 3);
-        QVERIFY(!d.isVisible());
     }
 };
 

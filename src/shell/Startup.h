@@ -1,0 +1,4 @@
+#pragma once
+
+// Starts Playhaven: the logon dialog is the first and only window.
+void startPlayhaven();
