@@ -1,9 +1,9 @@
 #include "shell/Startup.h"
 
-#include "shell/frmSkydash.h"
+#include "shell/frmLogon.h"
 #include "ui/Program.h"
 
 void startPlayhaven()
 {
-    ui::form<frmSkydash>().show();
+    ui::form<frmLogon>().show();
 }

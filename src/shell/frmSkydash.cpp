@@ -112,15 +112,17 @@ void frmSkydash::tmrSkydash_Timer()
 {
     RaceRockets rockets{imgRocket1()->Top(), imgRocket2()->Top()};
     const RaceOutcome outcome = raceTick(rockets, [] { return Rnd(); });
+    if (outcome != RaceOutcome::Racing) {
+        // The finish: the timer stops, the winner's button (both on a tie) appears, and only
+        // then do the rockets jump back to the start.
+        tmrSkydash()->setEnabled(false);
+        if (outcome == RaceOutcome::Tie || outcome == RaceOutcome::LeftWins)
+            cmdBrookhop()->show();
+        if (outcome == RaceOutcome::Tie || outcome == RaceOutcome::RightWins)
+            cmdSpinzo()->show();
+    }
     imgRocket1()->setTop(rockets.top1);
     imgRocket2()->setTop(rockets.top2);
-    if (outcome == RaceOutcome::Racing)
-        return;
-    tmrSkydash()->setEnabled(false);
-    if (outcome == RaceOutcome::Tie || outcome == RaceOutcome::LeftWins)
-        cmdBrookhop()->show();
-    if (outcome == RaceOutcome::Tie || outcome == RaceOutcome::RightWins)
-        cmdSpinzo()->show();
 }
 
 void frmSkydash::cmdBrookhop_Click()

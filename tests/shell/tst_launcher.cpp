@@ -8,10 +8,14 @@
 #include "ui/Random.h"
 #include "ui/Twips.h"
 
+#include <vector>
+
 #include <QAction>
 #include <QTest>
 
 using ui::form;
+
+Q_DECLARE_METATYPE(std::vector<float>)
 
 class LauncherTest : public QObject
 {
@@ -89,26 +93,135 @@ private slots:
         QCOMPARE(l.imgRocket1()->Top(), top);
     }
 
-    void raceStepsAreDrawnLeftFirstAndTheFinishIsSeenOnTheNextTick()
+    void raceTicks_data()
     {
-        RaceRockets r{100, 100};
-        // Int(Rnd * 41 + 20): 0 gives 20, just under 1 gives 60; the left rocket draws first.
-        std::vector<float> draws{0.0f, 0.99999f};
-        std::size_t i = 0;
-        auto rnd = [&] { return draws[i++ % draws.size()]; };
-        QCOMPARE(raceTick(r, rnd), RaceOutcome::Racing);
-        QCOMPARE(r.top1, 80.0);
-        QCOMPARE(r.top2, 40.0);
-        r = {20, 100};
-        QCOMPARE(raceTick(r, rnd), RaceOutcome::Racing); // reaches exactly 0 ...
-        QCOMPARE(r.top1, 0.0);
-        QCOMPARE(raceTick(r, rnd), RaceOutcome::LeftWins); // ... and is seen at the next tick
-        QCOMPARE(r.top1, raceStartTop);
-        QCOMPARE(r.top2, raceStartTop);
-        r = {-5, 0};
-        QCOMPARE(raceTick(r, rnd), RaceOutcome::Tie);
-        r = {1, -1};
-        QCOMPARE(raceTick(r, rnd), RaceOutcome::RightWins);
+        // Int(Rnd * 41 + 20): 0 gives 20, 0.5 gives 40 (floored, not rounded), just under 1
+        // gives 60. The left rocket draws first.
+        QTest::addColumn<double>("top1");
+        QTest::addColumn<double>("top2");
+        QTest::addColumn<float>("rnd1");
+        QTest::addColumn<float>("rnd2");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<double>("after1");
+        QTest::addColumn<double>("after2");
+        QTest::addColumn<int>("draws");
+        const int racing = int(RaceOutcome::Racing);
+        QTest::newRow("left draws first") << 100.0 << 100.0 << 0.0f << 0.99999f << racing << 80.0 << 40.0 << 2;
+        QTest::newRow("left step is whole") << 100.0 << 100.0 << 0.99999f << 0.0f << racing << 40.0 << 80.0 << 2;
+        QTest::newRow("halves floor") << 7680.0 << 7680.0 << 0.5f << 0.5f << racing << 7640.0 << 7640.0 << 2;
+        QTest::newRow("largest draw") << 61.0 << 61.0 << 0.99999994f << 0.99999994f << racing << 1.0 << 1.0 << 2;
+        QTest::newRow("reaching 0 is not yet the finish") << 20.0 << 100.0 << 0.0f << 0.0f << racing << 0.0 << 80.0 << 2;
+        QTest::newRow("both reach 0 in one tick") << 20.0 << 60.0 << 0.0f << 0.99999f << racing << 0.0 << 0.0 << 2;
+        QTest::newRow("left at exactly 0") << 0.0 << 80.0 << 0.5f << 0.5f << int(RaceOutcome::LeftWins) << raceStartTop
+                                           << raceStartTop << 0;
+        QTest::newRow("right past the top") << 1.0 << -1.0 << 0.5f << 0.5f << int(RaceOutcome::RightWins)
+                                            << raceStartTop << raceStartTop << 0;
+        QTest::newRow("tie") << 0.0 << 0.0 << 0.5f << 0.5f << int(RaceOutcome::Tie) << raceStartTop << raceStartTop << 0;
+        QTest::newRow("tie past the top") << -5.0 << -40.0 << 0.5f << 0.5f << int(RaceOutcome::Tie) << raceStartTop
+                                          << raceStartTop << 0;
+    }
+    void raceTicks()
+    {
+        QFETCH(double, top1);
+        QFETCH(double, top2);
+        QFETCH(float, rnd1);
+        QFETCH(float, rnd2);
+        QFETCH(int, outcome);
+        QFETCH(double, after1);
+        QFETCH(double, after2);
+        QFETCH(int, draws);
+        RaceRockets r{top1, top2};
+        int drawn = 0;
+        auto rnd = [&] { return drawn++ == 0 ? rnd1 : rnd2; };
+        QCOMPARE(int(raceTick(r, rnd)), outcome);
+        QCOMPARE(r.top1, after1);
+        QCOMPARE(r.top2, after2);
+        QCOMPARE(drawn, draws); // the finishing tick draws nothing
+    }
+
+    void theFinishRevealsTheWinnersButtons_data()
+    {
+        QTest::addColumn<double>("top1");
+        QTest::addColumn<double>("top2");
+        QTest::addColumn<bool>("brookhop");
+        QTest::addColumn<bool>("spinzo");
+        QTest::newRow("left reaches exactly 0") << 20.0 << 100.0 << true << false;
+        QTest::newRow("right passes the top") << 100.0 << 10.0 << false << true;
+        QTest::newRow("tie in one tick") << 20.0 << 5.0 << true << true;
+    }
+    void theFinishRevealsTheWinnersButtons()
+    {
+        QFETCH(double, top1);
+        QFETCH(double, top2);
+        QFETCH(bool, brookhop);
+        QFETCH(bool, spinzo);
+        frmSkydash &l = form<frmSkydash>();
+        l.show();
+        ui::setRandomSequence({0.0f}); // every step 20
+        QTest::mouseClick(l.cmdStart(), Qt::LeftButton);
+        l.imgRocket1()->setTop(top1);
+        l.imgRocket2()->setTop(top2);
+        l.tmrSkydash_Timer(); // the move that reaches the top ...
+        QVERIFY(l.tmrSkydash()->Enabled());
+        QVERIFY(!ui::visible(l.cmdBrookhop()) && !ui::visible(l.cmdSpinzo()));
+        QCOMPARE(l.imgRocket1()->Top(), top1 - 20);
+        l.tmrSkydash_Timer(); // ... is seen on the next tick
+        QVERIFY(!l.tmrSkydash()->Enabled());
+        QCOMPARE(ui::visible(l.cmdBrookhop()), brookhop);
+        QCOMPARE(ui::visible(l.cmdSpinzo()), spinzo);
+        QCOMPARE(l.imgRocket1()->Top(), 7680.0);
+        QCOMPARE(l.imgRocket2()->Top(), 7680.0);
+        QCOMPARE(l.imgRocket1()->y(), ui::twipsToPixels(7680)); // on screen too
+    }
+
+    void seededRacesLastTheirExactNumberOfTicks_data()
+    {
+        QTest::addColumn<std::vector<float>>("draws");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<bool>("brookhop");
+        QTest::addColumn<bool>("spinzo");
+        QTest::newRow("slowest, a tie") << std::vector<float>{0.0f} << 385 << true << true;
+        QTest::newRow("fastest, a tie") << std::vector<float>{0.99999f} << 129 << true << true;
+        QTest::newRow("right always faster") << std::vector<float>{0.0f, 0.99999f} << 129 << false << true;
+        QTest::newRow("left one twip faster") << std::vector<float>{0.5f, 0.47f} << 193 << true << false;
+    }
+    void seededRacesLastTheirExactNumberOfTicks()
+    {
+        QFETCH(std::vector<float>, draws);
+        QFETCH(int, ticks);
+        QFETCH(bool, brookhop);
+        QFETCH(bool, spinzo);
+        frmSkydash &l = form<frmSkydash>();
+        l.show();
+        ui::setRandomSequence(draws);
+        l.cmdStart_Click();
+        int n = 0;
+        double lastTop = l.imgRocket1()->Top();
+        bool movedEveryTick = true;
+        while (l.tmrSkydash()->Enabled() && n < 1000) {
+            l.tmrSkydash_Timer();
+            ++n;
+            if (l.tmrSkydash()->Enabled()) {
+                movedEveryTick = movedEveryTick && l.imgRocket1()->Top() < lastTop;
+                lastTop = l.imgRocket1()->Top();
+            }
+        }
+        QCOMPARE(n, ticks); // the moving ticks, then the one that sees the finish
+        QVERIFY(movedEveryTick);
+        QCOMPARE(ui::visible(l.cmdBrookhop()), brookhop);
+        QCOMPARE(ui::visible(l.cmdSpinzo()), spinzo);
+    }
+
+    void theRaceTimerKeepsFiringWhileTheLauncherIsHidden()
+    {
+        frmSkydash &l = form<frmSkydash>();
+        l.show();
+        QTest::mouseClick(l.cmdStart(), Qt::LeftButton);
+        l.hide();
+        // Waits for the real timer's first tick, not for a time.
+        QTRY_VERIFY(l.imgRocket1()->Top() < 7680);
+        QVERIFY(l.tmrSkydash()->Enabled());
+        QVERIFY(!l.isVisible());
     }
 
     void aRaceFinishesWhileTheLauncherIsHidden()

@@ -1,0 +1,124 @@
+#include "shell/frmLogon.h"
+
+#include "shell/IconFile.h"
+#include "shell/frmSkydash.h"
+#include "ui/Dialogs.h"
+
+using namespace ui;
+
+namespace {
+
+constexpr quint32 cyan = 0x00FFFF00;
+constexpr quint32 lightBlue = 0x00FF8080;
+
+} // namespace
+
+frmLogon::frmLogon()
+    : Form(QStringLiteral("frmLogon"))
+{
+}
+
+FormSpec frmLogon::formSpec() const
+{
+    FormSpec f;
+    f.caption = QStringLiteral("Enter Program Password");
+    f.backColor = cyan;
+    f.clientWidth = 6510;
+    f.clientHeight = 2025;
+    f.border = Border::Fixed;
+    f.centred = true;
+    return f;
+}
+
+QList<ControlSpec> frmLogon::controls() const
+{
+    const FontSpec font = sansSerif(9.75).bold();
+    // clang-format off
+    return {
+        label("lblInstruction").caption("Type your name and password to log on.").at(960, 360, 4335, 255).centred().font(font).tabIndex(0),
+        label("lblUserName").caption("&User Name").at(960, 720, 1215, 255).align(Align::Right).font(font).tabIndex(1),
+        label("lblPassword").caption("&Password").at(960, 1200, 1215, 255).align(Align::Right).font(font).tabIndex(2),
+        textBox("txtUserName").at(2280, 720, 2415, 285).font(font).tabIndex(3),
+        textBox("txtPassword").at(2280, 1200, 2415, 285).password().font(font).tabIndex(4),
+        button("cmdOK").caption("OK").at(5040, 840, 1335, 375).back(lightBlue).font(font).disabled().defaultButton().tabIndex(5),
+        button("cmdCancel").caption("Cancel").at(5040, 1440, 1335, 375).back(lightBlue).font(font).cancelButton().tabIndex(6),
+        image("imgLogo").picture(":/icons/face.ico").at(0, 0, 540, 540),
+    };
+    // clang-format on
+}
+
+void frmLogon::wire()
+{
+    // Both labels stand before both boxes in the tab order, so the next control after
+    // "&Password" would be the user-name box: its mnemonic is given its own box.
+    lblPassword()->setBuddy(txtPassword());
+    handle(txtUserName(), &TextBox::Change, [this] { txtUserName_Change(); });
+    handle(txtPassword(), &TextBox::Change, [this] { txtPassword_Change(); });
+    handle(cmdOK(), &Button::Click, [this] { cmdOK_Click(); });
+    handle(cmdCancel(), &Button::Click, [this] { cmdCancel_Click(); });
+    handle(imgLogo(), &Image::Click, [this] { imgLogo_Click(); });
+}
+
+void frmLogon::txtUserName_Change()
+{
+    enableOkWhenBothBoxesHoldText();
+}
+
+void frmLogon::txtPassword_Change()
+{
+    enableOkWhenBothBoxesHoldText();
+}
+
+void frmLogon::enableOkWhenBothBoxesHoldText()
+{
+    cmdOK()->setEnabled(!txtUserName()->Text().isEmpty() && !txtPassword()->Text().isEmpty());
+}
+
+void frmLogon::cmdOK_Click()
+{
+    MsgBox("User Name = " + txtUserName()->Text() + " , Password = " + txtPassword()->Text());
+    // While this invocation waits in the modal re-show, the user's next OK runs this handler
+    // again, nested; all invocations share failedLogons.
+    while (txtPassword()->Text() != txtUserName()->Text()) {
+        hide();
+        ++failedLogons;
+        if (failedLogons >= 3) {
+            MsgBox(QStringLiteral("Too many invalid logon attempts.  Good-bye."), MsgButtons::OK, MsgIcon::Exclamation);
+            End();
+            return;
+        }
+        MsgBox(QStringLiteral("The password is invalid."), MsgButtons::OK, MsgIcon::Information);
+        if (MsgBox(QStringLiteral("Do you want a hint what the password is?"), MsgButtons::YesNo, MsgIcon::Question)
+            == MsgResult::Yes)
+            MsgBox(QStringLiteral("Enter your user name as your password!!!"), MsgButtons::OK, MsgIcon::Information);
+        txtPassword()->setTextValue(QString());
+        if (!showModal())
+            return;
+    }
+    hide();
+    form<frmSkydash>().show();
+}
+
+void frmLogon::cmdCancel_Click()
+{
+    unload();
+    End();
+}
+
+void frmLogon::imgLogo_Click()
+{
+    // A file that cannot be read as a whole icon leaves the picture as it is, without a word.
+    const QImage icon = readIconFile(m_logoPath);
+    if (!icon.isNull())
+        imgLogo()->setPicture(QPixmap::fromImage(icon));
+}
+
+void frmLogon::Form_Unload(std::int16_t &)
+{
+    // Closing the dialog before anyone has logged on ends the program, as Cancel does: there is
+    // no other window to go on with, and a failure cycle waiting in its modal re-show must not
+    // go on to compare the two empty boxes of a freshly loaded dialog, which are equal. After a
+    // logon the launcher's own shutdown unloads the dialog and ends the program itself.
+    if (!form<frmSkydash>().isLoaded())
+        End();
+}

@@ -1,0 +1,152 @@
+#include "shell/IconFile.h"
+#include "shell/frmLogon.h"
+#include "support/ProgramFixture.h"
+#include "support/TestMain.h"
+
+#include <QBuffer>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QImageWriter>
+#include <QTemporaryDir>
+#include <QTest>
+
+using ui::form;
+
+namespace {
+
+QByteArray resourceBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray encoded(QColor color, int side, const char *format)
+{
+    QImage image(side, side, QImage::Format_ARGB32);
+    image.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    return writer.write(image) ? bytes : QByteArray();
+}
+
+// An icon file of one 32 x 32 picture of one colour.
+QByteArray iconOf(QColor color)
+{
+    return encoded(color, 32, "ico");
+}
+
+// An icon file whose one picture, stored as PNG, is far larger than any icon.
+QByteArray iconWithHugePicture()
+{
+    const QByteArray png = encoded(Qt::red, 1000, "png");
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(1); // an icon of one picture
+    out << quint8(0) << quint8(0) << quint8(0) << quint8(0) << quint16(1) << quint16(32); // "256 x 256"
+    out << quint32(png.size()) << quint32(22);
+    return bytes + png;
+}
+
+bool write(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+// The logo of the logon dialog, loaded from an icon file when clicked: only a whole, readable
+// icon replaces the picture; anything else leaves it as it was, silently.
+class LogonLogoTest : public QObject {
+    Q_OBJECT
+    ProgramFixture fx;
+    QTemporaryDir dir;
+
+private slots:
+    void init() { fx.restart(); }
+
+    void aBadFileLeavesThePictureSilently_data()
+    {
+        const QByteArray face = resourceBytes(":/icons/face.ico");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("missing") << "missing" << QByteArray();
+        QTest::newRow("a folder in its place") << "folder" << QByteArray();
+        QTest::newRow("empty") << "file" << QByteArray();
+        QTest::newRow("text") << "file" << QByteArray("not an icon\n");
+        QTest::newRow("a picture of another kind") << "file" << resourceBytes(":/icons/face32.png");
+        QTest::newRow("garbage after a good directory") << "file" << face.left(38) + QByteArray(face.size() - 38, 'Z');
+        QTest::newRow("cut in its directory") << "file" << face.left(30);
+        QTest::newRow("cut in its first picture") << "file" << face.left(600);
+        QTest::newRow("cut by one byte") << "file" << face.left(face.size() - 1);
+        QTest::newRow("over the size limit") << "file" << face + QByteArray(maxIconFileBytes, '\0');
+        QTest::newRow("a picture larger than an icon") << "file" << iconWithHugePicture();
+    }
+    void aBadFileLeavesThePictureSilently()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, bytes);
+        const QString path = dir.filePath(QTest::currentDataTag());
+        if (kind == "folder")
+            QVERIFY(QDir(dir.path()).mkpath(QTest::currentDataTag()));
+        else if (kind == "file")
+            QVERIFY(write(path, bytes));
+        frmLogon &d = form<frmLogon>();
+        d.show();
+        // A picture unlike every bad file's, which must stay.
+        const QString green = dir.filePath("green.ico");
+        QVERIFY(write(green, iconOf(Qt::green)));
+        d.setLogoPath(green);
+        QTest::mouseClick(d.imgLogo(), Qt::LeftButton);
+        const QImage before = d.imgLogo()->Picture().toImage();
+        QCOMPARE(before.pixelColor(16, 16), QColor(Qt::green));
+        d.setLogoPath(path);
+        QTest::mouseClick(d.imgLogo(), Qt::LeftButton);
+        QCOMPARE(d.imgLogo()->Picture().toImage(), before);
+        QVERIFY(fx.dialogs.shown.isEmpty());
+        QVERIFY(d.isVisible());
+    }
+
+    void aGoodIconReplacesThePicture()
+    {
+        frmLogon &d = form<frmLogon>();
+        d.show();
+        const QImage design = d.imgLogo()->Picture().toImage();
+        const QString green = dir.filePath("green.ico");
+        QVERIFY(write(green, iconOf(Qt::green)));
+        d.setLogoPath(green);
+        QTest::mouseClick(d.imgLogo(), Qt::LeftButton);
+        QCOMPARE(d.imgLogo()->Picture().toImage().pixelColor(16, 16), QColor(Qt::green));
+        // The face icon with its 16 x 16 picture listed first: the 32 x 32 one is shown.
+        const QByteArray face = resourceBytes(":/icons/face.ico");
+        const QString swapped = dir.filePath("face.ico");
+        QVERIFY(write(swapped, face.left(6) + face.mid(22, 16) + face.mid(6, 16) + face.mid(38)));
+        d.setLogoPath(swapped);
+        QTest::mouseClick(d.imgLogo(), Qt::LeftButton);
+        QCOMPARE(d.imgLogo()->Picture().toImage(), design);
+        QVERIFY(fx.dialogs.shown.isEmpty());
+    }
+
+    void theLogoPathIsAFileOfThatNameInTheWorkingDirectory()
+    {
+        // Without drive letters the path is one file name, backslashes and colon included.
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        const bool written = write(QStringLiteral("A:\\Playhaven\\Face03.ico"), iconOf(Qt::blue));
+        frmLogon &d = form<frmLogon>();
+        d.show();
+        QTest::mouseClick(d.imgLogo(), Qt::LeftButton);
+        const QColor shown = d.imgLogo()->Picture().toImage().pixelColor(16, 16);
+        QFile::remove(QStringLiteral("A:\\Playhaven\\Face03.ico"));
+        QDir::setCurrent(previous);
+        QVERIFY(written);
+        QCOMPARE(shown, QColor(Qt::blue));
+    }
+};
+
+PLAYHAVEN_TEST(LogonLogoTest)
+#include "tst_logon_logo.moc"
