@@ -36,6 +36,10 @@ done
   xdotool mousemove --window "$win" 40 40 click 1
 } >/dev/null 2>&1 || true
 sleep 1
+# End the traced program itself (strace then exits with it).
+traced=$(pgrep -P "$app_pid" || true)
+[ -n "$traced" ] && kill $traced 2>/dev/null || true
+for _ in $(seq 1 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
 kill "$app_pid" 2>/dev/null || true
 wait "$app_pid" 2>/dev/null || true
 
