@@ -4,8 +4,6 @@
 #include <QPointer>
 #include <QPushButton>
 
-
-
 namespace ui {
 
 class Form;
@@ -45,13 +43,19 @@ public:
     void setCancelButton(QPushButton *b) { m_cancel = b; }
     QPushButton *defaultButton() const { return m_default; }
     QPushButton *cancelButton() const { return m_cancel; }
+    // A raised border of the given width drawn by the window itself, for windows that have
+    // no title bar from the window manager; 0 for none.
+    void setDialogFrame(int width);
+    int dialogFrame() const { return m_dialogFrame; }
 protected:
+    void paintEvent(QPaintEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
 private:
     Form *m_form;
     ClientArea *m_client;
     bool m_controlBox;
+    int m_dialogFrame = 0;
     QPointer<QPushButton> m_default;
     QPointer<QPushButton> m_cancel;
 };
