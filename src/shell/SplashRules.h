@@ -43,8 +43,8 @@ struct ColourCycle {
 // tick after the last colour it gives nothing: the cycle is over and the glide follows.
 // colorStep is the window's own variable and outlives the window's unloads, so a cycle left
 // half-way resumes the list where it stopped on the next visit.
-inline std::optional<std::uint32_t> colourTick(const ColourCycle &cycle, std::int16_t &holdTicks,
-                                               std::int16_t &colorStep)
+inline std::optional<std::uint32_t> colourTick(
+    const ColourCycle &cycle, std::int16_t &holdTicks, std::int16_t &colorStep)
 {
     if (holdTicks >= cycle.ticks)
         return std::nullopt;
@@ -64,8 +64,7 @@ inline std::optional<std::uint32_t> colourTick(const ColourCycle &cycle, std::in
 // The glide steps from the position it last set, never from the one read back from the
 // window: a window manager may refuse or clamp a move above the screen, and a glide that read
 // the clamped position back would never end.
-class ExitGlide
-{
+class ExitGlide {
 public:
     ExitGlide(double top, double height)
         : m_top(top)

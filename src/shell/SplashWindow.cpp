@@ -54,22 +54,46 @@ ControlSpec SplashWindow::logoFrame(double left, double top, double width, doubl
 
 ControlSpec SplashWindow::gameButton(double left, double top)
 {
-    return button("cmdGame").in("fraLogo").caption("Game").at(left, top, 1215, 495).back(yellow).font(arial(9.75).bold());
+    return button("cmdGame")
+        .in("fraLogo")
+        .caption("Game")
+        .at(left, top, 1215, 495)
+        .back(yellow)
+        .font(arial(9.75).bold());
 }
 
 ControlSpec SplashWindow::companyLabel(double left, double top)
 {
-    return label("lblCompanyProduct").in("fraLogo").caption("Orvik Product").at(left, top, 2145, 435).back(yellow).autoSize().font(arial(18).bold());
+    return label("lblCompanyProduct")
+        .in("fraLogo")
+        .caption("Orvik Product")
+        .at(left, top, 2145, 435)
+        .back(yellow)
+        .autoSize()
+        .font(arial(18).bold());
 }
 
 ControlSpec SplashWindow::productLabel(const QString &caption, double left, double top, double width)
 {
-    return label("lblProductName").in("fraLogo").caption(caption).at(left, top, width, 765).back(yellow).autoSize().font(arial(32.25).bold());
+    return label("lblProductName")
+        .in("fraLogo")
+        .caption(caption)
+        .at(left, top, width, 765)
+        .back(yellow)
+        .autoSize()
+        .font(arial(32.25).bold());
 }
 
 ControlSpec SplashWindow::versionLabel(double left, double top)
 {
-    return label("lblVersion").in("fraLogo").caption("Version 1.3").at(left, top, 840, 210).back(pink).align(Align::Right).autoSize().font(arial(8.25));
+    return label("lblVersion")
+        .in("fraLogo")
+        .caption("Version 1.3")
+        .at(left, top, 840, 210)
+        .back(pink)
+        .align(Align::Right)
+        .autoSize()
+        .font(arial(8.25));
 }
 
 void SplashWindow::wire()

@@ -10,8 +10,7 @@ class GlidePacer;
 // colour cycle that "Game" starts, and the two exits: a click on the logo frame returns to the
 // launcher, the end of the colour cycle glides the window off the screen and opens the game.
 // Exactly one exit ever wins: once the glide has begun, the logo frame no longer acts.
-class SplashWindow : public ui::Form
-{
+class SplashWindow : public ui::Form {
     Q_OBJECT
 public:
     UI_CONTROL(ui::Timer, tmrBackColorHold)

@@ -13,7 +13,7 @@ constexpr quint32 cyan = 0x00FFFF00;
 constexpr quint32 blue = 0x00FF0000;
 constexpr quint32 white = 0x00FFFFFF;
 
-constexpr std::uint32_t colours[] = {red, green, yellow, cyan};
+constexpr std::uint32_t colours[] = { red, green, yellow, cyan };
 
 struct Marker {
     const char *name;
@@ -24,15 +24,15 @@ struct Marker {
 
 // The board's three markers, in player order, as they stand on the logo.
 constexpr Marker markers[] = {
-    {"imgBicycle", "BICYCLE", ":/icons/bicycle32.png", 120},
-    {"imgCars", "CARS", ":/icons/cars32.png", 3240},
-    {"imgPlane", "PLANE", ":/icons/plane32.png", 6600},
+    { "imgBicycle", "BICYCLE", ":/icons/bicycle32.png", 120 },
+    { "imgCars", "CARS", ":/icons/cars32.png", 3240 },
+    { "imgPlane", "PLANE", ":/icons/plane32.png", 6600 },
 };
 
 } // namespace
 
 frmSplashBrookhop::frmSplashBrookhop()
-    : SplashWindow(QStringLiteral("frmSplashBrookhop"), ColourCycle{colours, 40})
+    : SplashWindow(QStringLiteral("frmSplashBrookhop"), ColourCycle { colours, 40 })
 {
 }
 
@@ -47,13 +47,31 @@ QList<ControlSpec> frmSplashBrookhop::controls() const
         timer("tmrGo").interval(50).disabled(),
         timer("tmrBackColorHold").interval(500).disabled(),
         button("cmdGo").caption("GO!").at(3960, 2520, 2175, 2025).back(white).font(arial(50.25).bold()).hidden(),
-        label("lblOn").caption("On Your Mark!").at(0, 2760, 6975, 1095).fore(red).back(blue).font(arial(50.25).bold()).hidden(),
-        label("lblGetSet").caption("Get Set!").at(0, 2760, 3855, 1095).fore(red).back(blue).font(arial(50.25).bold()).hidden(),
+        label("lblOn")
+            .caption("On Your Mark!")
+            .at(0, 2760, 6975, 1095)
+            .fore(red)
+            .back(blue)
+            .font(arial(50.25).bold())
+            .hidden(),
+        label("lblGetSet")
+            .caption("Get Set!")
+            .at(0, 2760, 3855, 1095)
+            .fore(red)
+            .back(blue)
+            .font(arial(50.25).bold())
+            .hidden(),
         logoFrame(1200, 1080, 7800, 4770).hidden(),
         gameButton(6240, 4080),
     };
     for (const Marker &m : markers)
-        t.append(image(m.name, 0).in("fraLogo").picture(m.icon).at(m.left, 240, 1095, 1095).stretch().tag(m.tag).dragIcon(m.icon));
+        t.append(image(m.name, 0)
+                     .in("fraLogo")
+                     .picture(m.icon)
+                     .at(m.left, 240, 1095, 1095)
+                     .stretch()
+                     .tag(m.tag)
+                     .dragIcon(m.icon));
     t.append(companyLabel(2640, 1800));
     t.append(productLabel(QStringLiteral("Brookhop"), 1320, 2160, 5070));
     t.append(versionLabel(240, 4320));

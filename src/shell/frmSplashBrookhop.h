@@ -4,8 +4,7 @@
 
 // The board game's splash: "On Your Mark!" and "Get Set!" slide across, the big "GO!" button
 // waits, then the logo frame with the three markers and "Game" leads on to the board.
-class frmSplashBrookhop : public SplashWindow
-{
+class frmSplashBrookhop : public SplashWindow {
     Q_OBJECT
 public:
     frmSplashBrookhop();

@@ -4,8 +4,7 @@
 
 // The spinner game's splash: the logo frame with the spinning picture and "Game" is shown at
 // once and leads on to the spinner game.
-class frmSplashSpinzo : public SplashWindow
-{
+class frmSplashSpinzo : public SplashWindow {
     Q_OBJECT
 public:
     frmSplashSpinzo();

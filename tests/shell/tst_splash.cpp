@@ -23,8 +23,7 @@ constexpr quint32 white = 0x00FFFFFF, blue = 0x00FF0000;
 
 // Hands out one glide step at a time, with a hook before each, and gives up (ending the
 // program) if a glide never ends.
-class StepPacer : public GlidePacer
-{
+class StepPacer : public GlidePacer {
 public:
     std::function<void(int)> beforeStep;
     int steps = 0;
@@ -56,8 +55,7 @@ void clickLogoFrame(SplashWindow &splash)
 
 } // namespace
 
-class SplashTest : public QObject
-{
+class SplashTest : public QObject {
     Q_OBJECT
     ProgramFixture fx;
     StepPacer pacer;
@@ -83,8 +81,8 @@ class SplashTest : public QObject
     static QList<quint32> colours(const QString &game)
     {
         if (game == "Spinzo")
-            return {red, white, blue};
-        return {red, green, yellow, cyan};
+            return { red, white, blue };
+        return { red, green, yellow, cyan };
     }
 
     static bool gameWindowVisible(const QString &game)
@@ -111,7 +109,8 @@ private slots:
 
     void splashWindowsAreBorderedCentredAndWithoutTitle()
     {
-        for (ui::Form *f : {static_cast<ui::Form *>(&form<frmSplashBrookhop>()), static_cast<ui::Form *>(&form<frmSplashSpinzo>())}) {
+        for (ui::Form *f : { static_cast<ui::Form *>(&form<frmSplashBrookhop>()),
+                 static_cast<ui::Form *>(&form<frmSplashSpinzo>()) }) {
             f->show();
             ui::FormView *v = f->view();
             QVERIFY(v->windowFlags() & Qt::FramelessWindowHint);
@@ -124,8 +123,8 @@ private slots:
             QCOMPARE(f->BackColor(), blue);
         }
         frmSplashBrookhop &b = form<frmSplashBrookhop>();
-        const QStringList tags = {b.imgBicycle(0)->Tag(), b.imgCars(0)->Tag(), b.imgPlane(0)->Tag()};
-        QCOMPARE(tags, (QStringList{"BICYCLE", "CARS", "PLANE"}));
+        const QStringList tags = { b.imgBicycle(0)->Tag(), b.imgCars(0)->Tag(), b.imgPlane(0)->Tag() };
+        QCOMPARE(tags, (QStringList { "BICYCLE", "CARS", "PLANE" }));
         QVERIFY(b.imgCars(0)->AutomaticDrag() && !b.imgCars(0)->DragIcon().isNull() && b.imgCars(0)->Stretch());
         QCOMPARE(b.lblProductName()->Caption(), QStringLiteral("Brookhop"));
         QCOMPARE(b.lblCompanyProduct()->Caption(), QStringLiteral("Orvik Product"));
@@ -314,7 +313,8 @@ private slots:
         QVERIFY(!s.isLoaded());
         QVERIFY(!form<frmSkydash>().isVisible());
         QVERIFY(gameWindowVisible(game));
-        QCOMPARE(ui::Program::instance().activeForm(), game == "Spinzo" ? static_cast<ui::Form *>(&form<frmSpinzo>()) : &form<frmBrookhop>());
+        QCOMPARE(ui::Program::instance().activeForm(),
+            game == "Spinzo" ? static_cast<ui::Form *>(&form<frmSpinzo>()) : &form<frmBrookhop>());
     }
 };
 

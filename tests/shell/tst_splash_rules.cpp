@@ -4,8 +4,7 @@
 #include <QTest>
 
 // The splash windows' rules on their own: the label slide, the colour cycle and the glide.
-class SplashRulesTest : public QObject
-{
+class SplashRulesTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -35,13 +34,13 @@ private slots:
 
     void colourCycleRunsItsTicksInListOrderAndKeepsItsPlace()
     {
-        static constexpr std::uint32_t list[] = {1, 2, 3};
-        const ColourCycle cycle{list, 5};
+        static constexpr std::uint32_t list[] = { 1, 2, 3 };
+        const ColourCycle cycle { list, 5 };
         std::int16_t holdTicks = 0, colorStep = 0;
         QList<std::uint32_t> shown;
         while (auto c = colourTick(cycle, holdTicks, colorStep))
             shown.append(*c);
-        QCOMPARE(shown, (QList<std::uint32_t>{1, 2, 3, 1, 2}));
+        QCOMPARE(shown, (QList<std::uint32_t> { 1, 2, 3, 1, 2 }));
         QCOMPARE(holdTicks, std::int16_t(5));
         QCOMPARE(colorStep, std::int16_t(2));
         QVERIFY(!colourTick(cycle, holdTicks, colorStep)); // stays over
