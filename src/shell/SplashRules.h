@@ -32,11 +32,29 @@ inline SlideTick slideTick(double &onLeft, double &getSetLeft)
 
 // --- The colour cycle (one call per tmrBackColorHold tick) ---------------------------------
 
+// The colours of the splash windows, &H00BBGGRR&.
+namespace splash {
+constexpr std::uint32_t red = 0x000000FF;
+constexpr std::uint32_t green = 0x0000FF00;
+constexpr std::uint32_t yellow = 0x0000FFFF;
+constexpr std::uint32_t cyan = 0x00FFFF00;
+constexpr std::uint32_t blue = 0x00FF0000;
+constexpr std::uint32_t white = 0x00FFFFFF;
+constexpr std::uint32_t pink = 0x00C0C0FF;
+} // namespace splash
+
 // A window's colour list (&H00BBGGRR&) and how many colour ticks its cycle lasts.
 struct ColourCycle {
     std::span<const std::uint32_t> colours;
     std::int16_t ticks;
 };
+
+// The two windows' lists: the board splash flashes red, green, yellow and cyan for 40 ticks,
+// the spinner splash red, white and blue for 30 (both end where their list starts again).
+constexpr std::uint32_t boardColours[] = { splash::red, splash::green, splash::yellow, splash::cyan };
+constexpr std::uint32_t spinnerColours[] = { splash::red, splash::white, splash::blue };
+constexpr ColourCycle boardCycle { boardColours, 40 };
+constexpr ColourCycle spinnerCycle { spinnerColours, 30 };
 
 // While fewer than `ticks` colours have been shown, gives the colour at `colorStep` and moves
 // on: holdTicks counts the tick, colorStep becomes holdTicks mod the list's length. On the

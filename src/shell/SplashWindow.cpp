@@ -9,10 +9,7 @@ using namespace ui;
 
 namespace {
 
-constexpr quint32 blue = 0x00FF0000;
-constexpr quint32 red = 0x000000FF;
-constexpr quint32 yellow = 0x0000FFFF;
-constexpr quint32 pink = 0x00C0C0FF;
+using namespace splash;
 
 GlidePacer *g_pacer = nullptr;
 
@@ -62,38 +59,25 @@ ControlSpec SplashWindow::gameButton(double left, double top)
         .font(arial(9.75).bold());
 }
 
+// The labels of the logo frame take the size of their text.
+static ControlSpec logoLabel(const QString &name, const QString &caption, quint32 back, const FontSpec &font)
+{
+    return label(name).in("fraLogo").caption(caption).back(back).autoSize().font(font);
+}
+
 ControlSpec SplashWindow::companyLabel(double left, double top)
 {
-    return label("lblCompanyProduct")
-        .in("fraLogo")
-        .caption("Orvik Product")
-        .at(left, top, 2145, 435)
-        .back(yellow)
-        .autoSize()
-        .font(arial(18).bold());
+    return logoLabel("lblCompanyProduct", "Orvik Product", yellow, arial(18).bold()).at(left, top, 2145, 435);
 }
 
 ControlSpec SplashWindow::productLabel(const QString &caption, double left, double top, double width)
 {
-    return label("lblProductName")
-        .in("fraLogo")
-        .caption(caption)
-        .at(left, top, width, 765)
-        .back(yellow)
-        .autoSize()
-        .font(arial(32.25).bold());
+    return logoLabel("lblProductName", caption, yellow, arial(32.25).bold()).at(left, top, width, 765);
 }
 
 ControlSpec SplashWindow::versionLabel(double left, double top)
 {
-    return label("lblVersion")
-        .in("fraLogo")
-        .caption("Version 1.3")
-        .at(left, top, 840, 210)
-        .back(pink)
-        .align(Align::Right)
-        .autoSize()
-        .font(arial(8.25));
+    return logoLabel("lblVersion", "Version 1.3", pink, arial(8.25)).at(left, top, 840, 210).align(Align::Right);
 }
 
 void SplashWindow::wire()

@@ -6,14 +6,7 @@ using namespace ui;
 
 namespace {
 
-constexpr quint32 red = 0x000000FF;
-constexpr quint32 green = 0x0000FF00;
-constexpr quint32 yellow = 0x0000FFFF;
-constexpr quint32 cyan = 0x00FFFF00;
-constexpr quint32 blue = 0x00FF0000;
-constexpr quint32 white = 0x00FFFFFF;
-
-constexpr std::uint32_t colours[] = { red, green, yellow, cyan };
+using namespace splash;
 
 struct Marker {
     const char *name;
@@ -29,10 +22,22 @@ constexpr Marker markers[] = {
     { "imgPlane", "PLANE", ":/icons/plane32.png", 6600 },
 };
 
+// "On Your Mark!" and "Get Set!": red on blue, both crossing the window at the same height.
+ControlSpec slidingLabel(const char *name, const char *caption, double width)
+{
+    return label(name)
+        .caption(caption)
+        .at(0, 2760, width, 1095)
+        .fore(red)
+        .back(blue)
+        .font(arial(50.25).bold())
+        .hidden();
+}
+
 } // namespace
 
 frmSplashBrookhop::frmSplashBrookhop()
-    : SplashWindow(QStringLiteral("frmSplashBrookhop"), ColourCycle { colours, 40 })
+    : SplashWindow(QStringLiteral("frmSplashBrookhop"), boardCycle)
 {
 }
 
@@ -47,20 +52,8 @@ QList<ControlSpec> frmSplashBrookhop::controls() const
         timer("tmrGo").interval(50).disabled(),
         timer("tmrBackColorHold").interval(500).disabled(),
         button("cmdGo").caption("GO!").at(3960, 2520, 2175, 2025).back(white).font(arial(50.25).bold()).hidden(),
-        label("lblOn")
-            .caption("On Your Mark!")
-            .at(0, 2760, 6975, 1095)
-            .fore(red)
-            .back(blue)
-            .font(arial(50.25).bold())
-            .hidden(),
-        label("lblGetSet")
-            .caption("Get Set!")
-            .at(0, 2760, 3855, 1095)
-            .fore(red)
-            .back(blue)
-            .font(arial(50.25).bold())
-            .hidden(),
+        slidingLabel("lblOn", "On Your Mark!", 6975),
+        slidingLabel("lblGetSet", "Get Set!", 3855),
         logoFrame(1200, 1080, 7800, 4770).hidden(),
         gameButton(6240, 4080),
     };

@@ -4,14 +4,8 @@
 
 using namespace ui;
 
-namespace {
-
-constexpr std::uint32_t colours[] = { 0x000000FF, 0x00FFFFFF, 0x00FF0000 }; // red, white, blue
-
-} // namespace
-
 frmSplashSpinzo::frmSplashSpinzo()
-    : SplashWindow(QStringLiteral("frmSplashSpinzo"), ColourCycle { colours, 30 })
+    : SplashWindow(QStringLiteral("frmSplashSpinzo"), spinnerCycle)
 {
 }
 
