@@ -1,19 +1,29 @@
 #pragma once
-#include "ui/Form.h"
+#include "shell/SplashWindow.h"
+#include "ui/Picture.h"
 
-// Placeholder until this window is built: an empty window that can be closed.
-class frmSplashBrookhop : public ui::Form
-{
+// The board game's splash: "On Your Mark!" and "Get Set!" slide across, the big "GO!" button
+// waits, then the logo frame with the three markers and "Game" leads on to the board.
+class frmSplashBrookhop : public SplashWindow {
     Q_OBJECT
 public:
-    frmSplashBrookhop() : Form(QStringLiteral("frmSplashBrookhop")) {}
+    frmSplashBrookhop();
+
+    UI_CONTROL(ui::Timer, tmrGo)
+    UI_CONTROL(ui::Button, cmdGo)
+    UI_CONTROL(ui::Label, lblOn)
+    UI_CONTROL(ui::Label, lblGetSet)
+    UI_CONTROL_ARRAY(ui::Image, imgBicycle)
+    UI_CONTROL_ARRAY(ui::Image, imgCars)
+    UI_CONTROL_ARRAY(ui::Image, imgPlane)
+
+    void tmrGo_Timer();
+    void cmdGo_Click();
 
 protected:
-    ui::FormSpec formSpec() const override
-    {
-        ui::FormSpec f;
-        f.caption = QStringLiteral("Brookhop");
-        f.centred = true;
-        return f;
-    }
+    ui::FormSpec formSpec() const override;
+    QList<ui::ControlSpec> controls() const override;
+    void wire() override;
+    void Form_Activate() override;
+    void showGameWindow() override;
 };

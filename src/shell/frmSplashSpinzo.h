@@ -1,19 +1,19 @@
 #pragma once
-#include "ui/Form.h"
+#include "shell/SplashWindow.h"
+#include "ui/Picture.h"
 
-// Placeholder until this window is built: an empty window that can be closed.
-class frmSplashSpinzo : public ui::Form
-{
+// The spinner game's splash: the logo frame with the spinning picture and "Game" is shown at
+// once and leads on to the spinner game.
+class frmSplashSpinzo : public SplashWindow {
     Q_OBJECT
 public:
-    frmSplashSpinzo() : Form(QStringLiteral("frmSplashSpinzo")) {}
+    frmSplashSpinzo();
+
+    UI_CONTROL(ui::Image, imgLogo)
 
 protected:
-    ui::FormSpec formSpec() const override
-    {
-        ui::FormSpec f;
-        f.caption = QStringLiteral("Spinzo");
-        f.centred = true;
-        return f;
-    }
+    ui::FormSpec formSpec() const override;
+    QList<ui::ControlSpec> controls() const override;
+    void Form_Activate() override;
+    void showGameWindow() override;
 };

@@ -100,18 +100,20 @@ void Form::buildView()
         factory.build(c);
     factory.finish();
 
+    // A fixed frame without a title bar still shows a border; the window draws it itself.
+    const bool ownBorder = !spec.controlBox && spec.caption.isEmpty()
+                           && (spec.border == Border::Fixed || spec.border == Border::FixedDialog);
+    if (ownBorder)
+        v->setDialogFrame(spec.border == Border::FixedDialog ? 4 : 1);
+    const int frame = 2 * v->dialogFrame();
     const QSize client(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
     v->client()->setMinimumSize(0, 0);
     const int menuHeight = v->menuWidget() ? v->menuWidget()->sizeHint().height() : 0;
-    v->resize(client.width(), client.height() + menuHeight);
+    v->resize(client.width() + frame, client.height() + menuHeight + frame);
     if (v->layout())
         v->layout()->activate();
     if (spec.border == Border::Fixed || spec.border == Border::FixedDialog || (!spec.controlBox && spec.caption.isEmpty()))
-        v->setFixedSize(client.width(), client.height() + menuHeight);
-    if (!spec.controlBox && spec.caption.isEmpty() && spec.border != Border::Sizable) {
-        // A dialog frame without a title bar still shows a border.
-        v->client()->setStyleSheet(QString());
-    }
+        v->setFixedSize(client.width() + frame, client.height() + menuHeight + frame);
     m_placed = false;
     wire();
 }

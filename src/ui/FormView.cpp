@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <qdrawutil.h>
 #include <QPushButton>
 
 namespace ui {
@@ -78,6 +79,24 @@ FormView::FormView(Form *form, bool controlBox)
     , m_controlBox(controlBox)
 {
     setCentralWidget(m_client);
+}
+
+void FormView::setDialogFrame(int width)
+{
+    m_dialogFrame = width;
+    setContentsMargins(width, width, width, width);
+    update();
+}
+
+void FormView::paintEvent(QPaintEvent *e)
+{
+    QMainWindow::paintEvent(e);
+    if (m_dialogFrame <= 0)
+        return;
+    QPainter p(this);
+    qDrawWinPanel(&p, rect(), palette(), false);
+    if (m_dialogFrame > 2)
+        qDrawPlainRect(&p, rect().adjusted(2, 2, -2, -2), palette().color(QPalette::Button), m_dialogFrame - 2);
 }
 
 void FormView::closeEvent(QCloseEvent *e)

@@ -4,8 +4,6 @@
 #include <QPointer>
 #include <QPushButton>
 
-
-
 namespace ui {
 
 class Form;
@@ -47,7 +45,12 @@ public:
     QPushButton *cancelButton() const { return m_cancel; }
     // Windows that open maximized toggle full screen with F11.
     void setFullScreenToggle(bool enabled) { m_fullScreenToggle = enabled; }
+    // A raised border of the given width drawn by the window itself, for windows that have
+    // no title bar from the window manager; 0 for none.
+    void setDialogFrame(int width);
+    int dialogFrame() const { return m_dialogFrame; }
 protected:
+    void paintEvent(QPaintEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
 private:
@@ -55,6 +58,7 @@ private:
     ClientArea *m_client;
     bool m_controlBox;
     bool m_fullScreenToggle = false;
+    int m_dialogFrame = 0;
     QPointer<QPushButton> m_default;
     QPointer<QPushButton> m_cancel;
 };
