@@ -20,6 +20,9 @@ void setBackColor(QWidget *w, quint32 bgr)
     } else {
         p.setColor(QPalette::Window, c);
         w->setAutoFillBackground(true);
+        // Check boxes and option buttons fill with the button role unless told otherwise.
+        if (qobject_cast<QAbstractButton *>(w))
+            w->setBackgroundRole(QPalette::Window);
     }
     w->setPalette(p);
     w->setProperty("ui_backColor", bgr);

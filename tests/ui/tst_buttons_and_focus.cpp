@@ -73,6 +73,19 @@ private slots:
         QCOMPARE(textBands(&wide), 1);
     }
 
+    // An option button or check box shows its back colour around its text, not the button grey.
+    void optionButtonsAndCheckBoxesShowTheirBackColour()
+    {
+        ui::OptionButton option;
+        ui::CheckBox check;
+        for (QWidget *w : {static_cast<QWidget *>(&option), static_cast<QWidget *>(&check)}) {
+            w->resize(120, 20);
+            ui::setBackColor(w, 0x00C0C0FF);
+            const QImage image = w->grab().toImage();
+            QCOMPARE(image.pixelColor(image.width() - 2, image.height() / 2), QColor(255, 192, 192));
+        }
+    }
+
     void aWindowOpensWithTheFocusOnItsFirstTabStop()
     {
         TabOrderForm &f = form<TabOrderForm>();
