@@ -49,7 +49,7 @@ double readDecimal(std::string_view s)
     bool negative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-'))
         negative = s[i++] == '-';
-    std::string digits;       // significant digits without leading zeros
+    std::string digits; // significant digits without leading zeros
     long long pointShift = 0; // the value is digits x 10^(exponent - pointShift)
     bool anyDigit = false;
     for (; i < s.size() && isDigit(s[i]); ++i) {

@@ -22,10 +22,9 @@ inline int spinDigit(float r)
 }
 
 // The three digits of a spin, drawn in label order (first, second, third).
-template<class Draw>
-std::array<int, 3> drawSpin(Draw &&rnd)
+template <class Draw> std::array<int, 3> drawSpin(Draw &&rnd)
 {
-    std::array<int, 3> digits{};
+    std::array<int, 3> digits {};
     for (int &d : digits)
         d = spinDigit(rnd());
     return digits;

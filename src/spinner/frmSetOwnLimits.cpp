@@ -19,10 +19,12 @@ struct Choice {
     const char *caption;
     double top;
 };
+// clang-format off
 constexpr Choice choices[] = {
     {"Option1", "OPEN LIMITS", 360}, {"Option2", "10", 840}, {"Option3", "25", 1320},
     {"Option4", "100", 1800},        {"Option5", "OTHER", 2280},
 };
+// clang-format on
 
 } // namespace
 
@@ -44,6 +46,7 @@ FormSpec frmSetOwnLimits::formSpec() const
 
 QList<ControlSpec> frmSetOwnLimits::controls() const
 {
+    // clang-format off
     QList<ControlSpec> t = {
         button("cmdReturnToGame").caption("Return to Game").at(1920, 720, 855, 1455).back(yellow).font(arial(9.75).bold()).disabled().tabIndex(6),
         frame("fraSetOwnLimits").caption("Set Own Limits").at(120, 120, 1695, 2775).back(yellow).fore(darkBlue).tabIndex(0),
@@ -54,6 +57,7 @@ QList<ControlSpec> frmSetOwnLimits::controls() const
         t.append(optionButton(c.name, i).in("fraSetOwnLimits").caption(c.caption).at(120, c.top, 1455, 195)
                      .back(lightRed).fore(blue).font(arial(8.25).bold()).checked(i == 0).tabIndex(i + 1));
     }
+    // clang-format on
     return t;
 }
 

@@ -7,8 +7,7 @@
 // The limits dialog of the spinner game: open limits, 10, 25 or 100 attempts, or a number of
 // the player's own. Each choice writes the game window's limit variables at once; the dialog
 // keeps no variables, only its selected option and whether "Return to Game" is enabled.
-class frmSetOwnLimits : public ui::Form
-{
+class frmSetOwnLimits : public ui::Form {
     Q_OBJECT
 public:
     frmSetOwnLimits();

@@ -7,8 +7,7 @@
 // The last window of a spinner game: a perfect score for a game in which every spin won,
 // otherwise the highest percentage of the run. Leaving it ends the spinner game and brings the
 // launcher back; it keeps no variables of its own.
-class frmShowHighScore : public ui::Form
-{
+class frmShowHighScore : public ui::Form {
     Q_OBJECT
 public:
     frmShowHighScore();

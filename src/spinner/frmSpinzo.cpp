@@ -43,6 +43,7 @@ FormSpec frmSpinzo::formSpec() const
 QList<ControlSpec> frmSpinzo::controls() const
 {
     const FontSpec buttonFont = arial(9.75).bold();
+    // clang-format off
     return {
         button("cmdSetOwnLimits").caption("Set Own Limits").at(120, 120, 2055, 495).back(yellow).font(buttonFont).tabIndex(9),
         button("cmdEnd").caption("End").at(120, 720, 975, 615).back(yellow).font(buttonFont).tabIndex(1),
@@ -63,6 +64,7 @@ QList<ControlSpec> frmSpinzo::controls() const
         topMenu("mnuHelp", "Help"),
         menuItem("mnuContents", "Contents").in("mnuHelp"),
     };
+    // clang-format on
 }
 
 void frmSpinzo::wire()
@@ -101,7 +103,7 @@ void frmSpinzo::Form_Unload(std::int16_t &)
 
 std::array<Label *, 3> frmSpinzo::digitLabels()
 {
-    return {lblSpinzoNumber1(), lblSpinzoNumber2(), lblSpinzoNumber3()};
+    return { lblSpinzoNumber1(), lblSpinzoNumber2(), lblSpinzoNumber3() };
 }
 
 void frmSpinzo::cmdSpin_Click()

@@ -11,8 +11,7 @@
 // The window counts attempts and wins, shows the percentage of wins and keeps the best
 // percentage of the run. Its public variables are the game state that the limits dialog
 // writes and the high-score window reads; they live as long as the program.
-class frmSpinzo : public ui::Form
-{
+class frmSpinzo : public ui::Form {
     Q_OBJECT
 public:
     frmSpinzo();

@@ -22,8 +22,7 @@ constexpr float win = 0.75f;
 } // namespace
 
 // The limits dialog and the high-score window, driven from the game window.
-class LimitsAndHighScoreTest : public QObject
-{
+class LimitsAndHighScoreTest : public QObject {
     Q_OBJECT
     ProgramFixture fx;
 
@@ -54,14 +53,15 @@ private slots:
         QVERIFY(d.isVisible() && !form<frmSpinzo>().isVisible());
         QCOMPARE(d.Caption(), QStringLiteral("Set Own Limits"));
         QCOMPARE(d.fraSetOwnLimits()->title(), QStringLiteral("Set Own Limits"));
-        const QList<ui::OptionButton *> options{d.Option1(0), d.Option2(1), d.Option3(2), d.Option4(3), d.Option5(4)};
+        const QList<ui::OptionButton *> options { d.Option1(0), d.Option2(1), d.Option3(2), d.Option4(3),
+            d.Option5(4) };
         QStringList captions;
         for (ui::OptionButton *o : options) {
             captions << o->text();
             QCOMPARE(o->parentWidget(), static_cast<QWidget *>(d.fraSetOwnLimits()));
             QCOMPARE(ui::backColor(o), 0x00C0C0FFu);
         }
-        QCOMPARE(captions, (QStringList{"OPEN LIMITS", "10", "25", "100", "OTHER"}));
+        QCOMPARE(captions, (QStringList { "OPEN LIMITS", "10", "25", "100", "OTHER" }));
         QCOMPARE(ui::controlOf(d.Option4(3))->controlIndex(), 3);
         QVERIFY(d.Option1(0)->Value());
         QVERIFY(!ui::enabled(d.cmdReturnToGame()));
@@ -115,7 +115,7 @@ private slots:
         else
             fx.dialogs.type(entry);
         QTest::mouseClick(d.Option5(4), Qt::LeftButton);
-        QCOMPARE(fx.dialogs.prompts, QStringList{prompt});
+        QCOMPARE(fx.dialogs.prompts, QStringList { prompt });
         QCOMPARE(int(g.intMaxSpins), limit);
         QVERIFY(d.Option5(4)->Value());
         if (limit == 0) {
@@ -140,7 +140,7 @@ private slots:
         QVERIFY(fx.dialogs.shown.isEmpty());
         fx.dialogs.answer(MsgResult::Yes);
         spin();
-        QCOMPARE(fx.dialogs.texts(), QStringList{"Do you want to play again?"});
+        QCOMPARE(fx.dialogs.texts(), QStringList { "Do you want to play again?" });
     }
 
     void aNegativeLimitIsUsedUpAtOnce()
@@ -151,7 +151,7 @@ private slots:
         QTest::mouseClick(d.cmdReturnToGame(), Qt::LeftButton);
         fx.dialogs.answer(MsgResult::Yes);
         spin();
-        QCOMPARE(fx.dialogs.texts(), QStringList{"Do you want to play again?"});
+        QCOMPARE(fx.dialogs.texts(), QStringList { "Do you want to play again?" });
         QVERIFY(form<frmSpinzo>().lblSpinzoNumber1()->Caption().isEmpty());
     }
 
@@ -209,14 +209,14 @@ private slots:
 
         // Two losses then a win record a third; a later 1 in 2 beats it.
         g.show();
-        ui::setRandomSequence({lose, lose, lose, lose, lose, lose, win, lose, lose});
+        ui::setRandomSequence({ lose, lose, lose, lose, lose, lose, win, lose, lose });
         spin(3);
         endAndSeeHighScore();
         QCOMPARE(h.lblHighScore()->Caption(), QStringLiteral("Your highest score is 33.3%."));
         h.view()->close(); // the close box does what Exit does
         QVERIFY(!g.isLoaded() && form<frmSkydash>().isVisible());
         g.show();
-        ui::setRandomSequence({win, lose, lose, lose, lose, lose});
+        ui::setRandomSequence({ win, lose, lose, lose, lose, lose });
         spin(2);
         endAndSeeHighScore();
         QCOMPARE(h.lblHighScore()->Caption(), QStringLiteral("Your highest score is 50.0%."));
@@ -224,7 +224,7 @@ private slots:
 
         // A perfect game: the two-line message, the stored 50% not mentioned.
         g.show();
-        ui::setRandomSequence({win});
+        ui::setRandomSequence({ win });
         spin();
         endAndSeeHighScore();
         QCOMPARE(h.lblHighScore()->Caption(), perfect);
@@ -237,7 +237,7 @@ private slots:
         frmSetOwnLimits &d = openLimits();
         QTest::mouseClick(d.Option2(1), Qt::LeftButton);
         QTest::mouseClick(d.cmdReturnToGame(), Qt::LeftButton);
-        ui::setRandomSequence({win});
+        ui::setRandomSequence({ win });
         spin(10);
         fx.dialogs.answer(MsgResult::No);
         fx.dialogs.answer(MsgResult::Yes);

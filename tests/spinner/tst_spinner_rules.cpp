@@ -10,8 +10,7 @@
 
 // The pure rules of the spinner game: the own-limit number reader, the "0.0%" format, the
 // spin draw and the counting rules.
-class SpinnerRulesTest : public QObject
-{
+class SpinnerRulesTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -135,19 +134,32 @@ private slots:
         QTest::addColumn<double>("ratio");
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("text");
-        QTest::newRow("1/3") << double(spinner::winRatio(1, 3)) << "." << "33.3%";
-        QTest::newRow("2/3") << double(spinner::winRatio(2, 3)) << "." << "66.7%";
-        QTest::newRow("1/16, a half away from zero") << double(spinner::winRatio(1, 16)) << "." << "6.3%";
-        QTest::newRow("3/16") << double(spinner::winRatio(3, 16)) << "." << "18.8%";
-        QTest::newRow("0") << 0.0 << "." << "0.0%";
-        QTest::newRow("1") << 1.0 << "." << "100.0%";
-        QTest::newRow("1/2") << 0.5 << "." << "50.0%";
-        QTest::newRow("tiny ratio keeps a leading zero") << double(spinner::winRatio(1, 32767)) << "." << "0.0%";
-        QTest::newRow("1/1000 rounds up") << double(spinner::winRatio(1, 1000)) << "." << "0.1%";
-        QTest::newRow("comma locale") << double(spinner::winRatio(1, 3)) << "," << "33,3%";
-        QTest::newRow("negative half") << -0.0625 << "." << "-6.3%";
-        QTest::newRow("not a number") << std::nan("") << "." << "0.0%";
-        QTest::newRow("absurdly large") << std::ldexp(1.0, 60) << "." << "115292150460684697600.0%";
+        QTest::newRow("1/3") << double(spinner::winRatio(1, 3)) << "."
+                             << "33.3%";
+        QTest::newRow("2/3") << double(spinner::winRatio(2, 3)) << "."
+                             << "66.7%";
+        QTest::newRow("1/16, a half away from zero") << double(spinner::winRatio(1, 16)) << "."
+                                                     << "6.3%";
+        QTest::newRow("3/16") << double(spinner::winRatio(3, 16)) << "."
+                              << "18.8%";
+        QTest::newRow("0") << 0.0 << "."
+                           << "0.0%";
+        QTest::newRow("1") << 1.0 << "."
+                           << "100.0%";
+        QTest::newRow("1/2") << 0.5 << "."
+                             << "50.0%";
+        QTest::newRow("tiny ratio keeps a leading zero") << double(spinner::winRatio(1, 32767)) << "."
+                                                         << "0.0%";
+        QTest::newRow("1/1000 rounds up") << double(spinner::winRatio(1, 1000)) << "."
+                                          << "0.1%";
+        QTest::newRow("comma locale") << double(spinner::winRatio(1, 3)) << ","
+                                      << "33,3%";
+        QTest::newRow("negative half") << -0.0625 << "."
+                                       << "-6.3%";
+        QTest::newRow("not a number") << std::nan("") << "."
+                                      << "0.0%";
+        QTest::newRow("absurdly large") << std::ldexp(1.0, 60) << "."
+                                        << "115292150460684697600.0%";
     }
     void percentFormat()
     {
@@ -159,19 +171,22 @@ private slots:
 
     void highScoreMessage()
     {
-        QCOMPARE(spinner::highScoreMessage(1, 1, 0.25, "."), std::string("Your score is 100%!\r\nYou have a PERFECT SCORE!!!"));
-        QCOMPARE(spinner::highScoreMessage(10, 10, 0.4, "."), std::string("Your score is 100%!\r\nYou have a PERFECT SCORE!!!"));
+        QCOMPARE(spinner::highScoreMessage(1, 1, 0.25, "."),
+            std::string("Your score is 100%!\r\nYou have a PERFECT SCORE!!!"));
+        QCOMPARE(spinner::highScoreMessage(10, 10, 0.4, "."),
+            std::string("Your score is 100%!\r\nYou have a PERFECT SCORE!!!"));
         QCOMPARE(spinner::highScoreMessage(0, 0, 0, "."), std::string("Your highest score is 0.0%."));
-        QCOMPARE(spinner::highScoreMessage(2, 1, spinner::winRatio(1, 3), ","), std::string("Your highest score is 33,3%."));
+        QCOMPARE(
+            spinner::highScoreMessage(2, 1, spinner::winRatio(1, 3), ","), std::string("Your highest score is 33,3%."));
     }
 
     void spinDrawsThreeDigitsInLabelOrder()
     {
-        const float draws[] = {0.0f, 0.75f, 0.99999994f};
+        const float draws[] = { 0.0f, 0.75f, 0.99999994f };
         int next = 0;
         const auto digits = spinner::drawSpin([&] { return draws[next++]; });
         QCOMPARE(next, 3);
-        QCOMPARE(digits, (std::array<int, 3>{0, 7, 9}));
+        QCOMPARE(digits, (std::array<int, 3> { 0, 7, 9 }));
         QCOMPARE(spinner::spinDigit(0.7f), 7);
         QCOMPARE(spinner::spinDigit(std::nextafter(0.7f, 0.0f)), 6);
         QCOMPARE(spinner::spinDigit(0.0f), 0);
@@ -179,10 +194,10 @@ private slots:
 
     void aSevenAnywhereWinsOnce()
     {
-        QVERIFY(spinner::isWinningSpin({7, 0, 0}));
-        QVERIFY(spinner::isWinningSpin({0, 0, 7}));
-        QVERIFY(spinner::isWinningSpin({7, 7, 7}));
-        QVERIFY(!spinner::isWinningSpin({1, 6, 8}));
+        QVERIFY(spinner::isWinningSpin({ 7, 0, 0 }));
+        QVERIFY(spinner::isWinningSpin({ 0, 0, 7 }));
+        QVERIFY(spinner::isWinningSpin({ 7, 7, 7 }));
+        QVERIFY(!spinner::isWinningSpin({ 1, 6, 8 }));
     }
 
     void limitAndQuestionRules()

@@ -21,13 +21,12 @@ const QString seeHighScore = QStringLiteral("Do you want to see your highest sco
 const QString goOn = QStringLiteral("Do you want to continue playing this game?");
 
 constexpr float lose = 0.05f; // every digit 0
-constexpr float win = 0.75f;  // every digit 7
+constexpr float win = 0.75f; // every digit 7
 
 } // namespace
 
 // The game window: spins, counts, percentages, the limits, the questions and the way back.
-class SpinzoWindowTest : public QObject
-{
+class SpinzoWindowTest : public QObject {
     Q_OBJECT
     ProgramFixture fx;
 
@@ -46,7 +45,8 @@ class SpinzoWindowTest : public QObject
     {
         QTest::mouseClick(g.cmdSetOwnLimits(), Qt::LeftButton);
         frmSetOwnLimits &d = form<frmSetOwnLimits>();
-        const std::array<ui::OptionButton *, 5> options{d.Option1(0), d.Option2(1), d.Option3(2), d.Option4(3), d.Option5(4)};
+        const std::array<ui::OptionButton *, 5> options { d.Option1(0), d.Option2(1), d.Option3(2), d.Option4(3),
+            d.Option5(4) };
         QTest::mouseClick(options[option], Qt::LeftButton);
         QTest::mouseClick(d.cmdReturnToGame(), Qt::LeftButton);
     }
@@ -73,8 +73,8 @@ private slots:
         QCOMPARE(g.view()->focusWidget(), static_cast<QWidget *>(g.cmdSpin()));
         QCOMPARE(g.lblSpinzoNumber3()->Left(), 5400.0);
         QVERIFY(g.blnOpenLimits);
-        const QStringList options{g.mnuSetOwnLimits()->text(), g.mnuSpin()->text(), g.mnuEnd()->text()};
-        QCOMPARE(options, (QStringList{"Set Own Limits", "Spin", "End"}));
+        const QStringList options { g.mnuSetOwnLimits()->text(), g.mnuSpin()->text(), g.mnuEnd()->text() };
+        QCOMPARE(options, (QStringList { "Set Own Limits", "Spin", "End" }));
         QVERIFY(g.mnuSeparator()->isSeparator());
         QCOMPARE(g.menu("mnuOptions")->actions().indexOf(g.mnuSeparator()), 2);
         QCOMPARE(g.mnuOptions()->text(), QStringLiteral("Options"));
@@ -85,10 +85,10 @@ private slots:
     void aSpinShowsThreeDigitsInLabelOrderAndCounts()
     {
         frmSpinzo &g = openGame();
-        ui::setRandomSequence({0.15f, 0.25f, 0.95f});
+        ui::setRandomSequence({ 0.15f, 0.25f, 0.95f });
         spin(g);
         QCOMPARE(g.lblSpinzoNumber1()->Caption() + g.lblSpinzoNumber2()->Caption() + g.lblSpinzoNumber3()->Caption(),
-                 QStringLiteral("129"));
+            QStringLiteral("129"));
         QCOMPARE(g.lblAttempts()->Caption(), QStringLiteral("1"));
         QCOMPARE(g.lblWins()->Caption(), QStringLiteral("Wins:0"));
         QCOMPARE(g.lblRate()->Caption(), QStringLiteral("0.0%"));
@@ -105,7 +105,7 @@ private slots:
     {
         frmSpinzo &g = openGame();
         g.sngHighScore = 0.25f;
-        ui::setRandomSequence({win}); // three sevens: one win
+        ui::setRandomSequence({ win }); // three sevens: one win
         spin(g);
         QVERIFY(ui::visible(g.imgBigFeet()));
         QCOMPARE(fx.dialogs.beeps, 1);
@@ -113,7 +113,7 @@ private slots:
         QCOMPARE(g.lblWins()->Caption(), QStringLiteral("Wins: 1"));
         QCOMPARE(g.lblRate()->Caption(), QStringLiteral("100.0%"));
         QCOMPARE(g.sngHighScore, 0.25f);
-        ui::setRandomSequence({lose});
+        ui::setRandomSequence({ lose });
         spin(g);
         QVERIFY(!ui::visible(g.imgBigFeet()));
         QCOMPARE(g.lblWins()->Caption(), QStringLiteral("Wins: 1"));
@@ -127,17 +127,17 @@ private slots:
     void fixedLimitTenAsksOnTheEleventhPressWithoutSpinning()
     {
         frmSpinzo &g = openGame();
-        ui::setRandomSequence({lose});
+        ui::setRandomSequence({ lose });
         chooseLimit(g, 1);
         QVERIFY(g.isVisible() && !g.blnOpenLimits);
         QCOMPARE(g.intMaxSpins, std::int16_t(10));
         spin(g, 10);
         QCOMPARE(g.lblAttempts()->Caption(), QStringLiteral("10"));
         QVERIFY(fx.dialogs.shown.isEmpty());
-        ui::setRandomSequence({0.35f});
+        ui::setRandomSequence({ 0.35f });
         fx.dialogs.answer(MsgResult::Yes);
         spin(g);
-        QCOMPARE(fx.dialogs.texts(), QStringList{playAgain});
+        QCOMPARE(fx.dialogs.texts(), QStringList { playAgain });
         const ui::MessageRequest &q = fx.dialogs.shown.first();
         QVERIFY(q.buttons == ui::MsgButtons::YesNo && q.icon == ui::MsgIcon::Question);
         QVERIFY(q.defaultButton == MsgResult::Yes && q.title.isEmpty());
@@ -153,7 +153,7 @@ private slots:
         fx.dialogs.answer(MsgResult::Yes);
         spin(g, 11); // open limits now: the eleventh spin spins
         QCOMPARE(g.lblAttempts()->Caption(), QStringLiteral("11"));
-        QCOMPARE(fx.dialogs.texts(), (QStringList{playAgain, goOn}));
+        QCOMPARE(fx.dialogs.texts(), (QStringList { playAgain, goOn }));
     }
 
     void noToPlayAgainAsksForTheHighScoreAndNoReturnsToTheLauncher()
@@ -162,7 +162,7 @@ private slots:
         chooseLimit(g, 1);
         g.intMaxSpins = 1;
         spin(g, 2);
-        QCOMPARE(fx.dialogs.texts(), (QStringList{playAgain, seeHighScore}));
+        QCOMPARE(fx.dialogs.texts(), (QStringList { playAgain, seeHighScore }));
         QVERIFY(!g.isLoaded());
         QVERIFY(!form<frmSetOwnLimits>().isLoaded());
         QVERIFY(form<frmSkydash>().isVisible());
@@ -172,7 +172,7 @@ private slots:
     void openLimitsAskAfterEveryTenthSpinAndNoStartsAgain()
     {
         frmSpinzo &g = openGame();
-        ui::setRandomSequence({lose});
+        ui::setRandomSequence({ lose });
         spin(g, 9);
         QVERIFY(fx.dialogs.shown.isEmpty());
         QString attemptsWhileAsked;
@@ -180,13 +180,13 @@ private slots:
         fx.dialogs.answer(MsgResult::Yes);
         spin(g);
         QCOMPARE(attemptsWhileAsked, QStringLiteral("10"));
-        QCOMPARE(fx.dialogs.texts(), QStringList{goOn});
+        QCOMPARE(fx.dialogs.texts(), QStringList { goOn });
         spin(g, 9);
         QCOMPARE(fx.dialogs.shown.size(), 1);
         QCOMPARE(g.Spins, std::int16_t(19)); // the question did not reset the counts
         fx.dialogs.answer(MsgResult::No);
         spin(g);
-        QCOMPARE(fx.dialogs.texts(), (QStringList{goOn, goOn}));
+        QCOMPARE(fx.dialogs.texts(), (QStringList { goOn, goOn }));
         QCOMPARE(g.Spins, std::int16_t(0));
         QVERIFY(g.lblAttempts()->Caption().isEmpty() && g.lblSpinzoNumber2()->Caption().isEmpty());
         QCOMPARE(g.lblWins()->Caption(), QStringLiteral("Wins:0"));
@@ -214,7 +214,7 @@ private slots:
         QCOMPARE(g.Wins, std::int16_t(0));
 
         // Mid-game, from the help window.
-        ui::setRandomSequence({win});
+        ui::setRandomSequence({ win });
         spin(g, 3);
         g.mnuContents()->trigger();
         QVERIFY(form<frmHelpSpinzo>().isVisible());
@@ -233,17 +233,17 @@ private slots:
     void theCountersStopAt32767()
     {
         frmSpinzo &g = openGame();
-        ui::setRandomSequence({win});
+        ui::setRandomSequence({ win });
         g.Spins = 32766;
         g.Wins = 32766;
         spin(g);
         QCOMPARE(g.lblAttempts()->Caption(), QStringLiteral("32767"));
         QCOMPARE(g.lblWins()->Caption(), QStringLiteral("Wins: 32767"));
         QCOMPARE(g.lblRate()->Caption(), QStringLiteral("100.0%"));
-        ui::setRandomSequence({lose});
+        ui::setRandomSequence({ lose });
         fx.dialogs.answer(MsgResult::Yes);
         spin(g);
-        QCOMPARE(fx.dialogs.texts(), QStringList{playAgain});
+        QCOMPARE(fx.dialogs.texts(), QStringList { playAgain });
         QCOMPARE(g.Spins, std::int16_t(0));
         QVERIFY(g.lblSpinzoNumber1()->Caption().isEmpty());
         spin(g);
@@ -253,7 +253,7 @@ private slots:
     void closeBoxAsksNothingAndKeepsTheHighScore()
     {
         frmSpinzo &g = openGame();
-        ui::setRandomSequence({win, lose, lose, lose, lose, lose});
+        ui::setRandomSequence({ win, lose, lose, lose, lose, lose });
         spin(g, 2);
         form<frmSetOwnLimits>().load();
         g.view()->close();

@@ -7,16 +7,18 @@
 using ui::form;
 
 // Three buttons whose tab order runs against the order of the table.
-class TabOrderForm : public ui::Form
-{
+class TabOrderForm : public ui::Form {
     Q_OBJECT
 public:
-    TabOrderForm() : Form(QStringLiteral("TabOrderForm")) {}
+    TabOrderForm()
+        : Form(QStringLiteral("TabOrderForm"))
+    {
+    }
     UI_CONTROL(ui::Button, cmdThird)
     UI_CONTROL(ui::Button, cmdFirst)
 
 protected:
-    ui::FormSpec formSpec() const override { return ui::FormSpec{QStringLiteral("tabs")}; }
+    ui::FormSpec formSpec() const override { return ui::FormSpec { QStringLiteral("tabs") }; }
     QList<ui::ControlSpec> controls() const override
     {
         using namespace ui;
@@ -29,8 +31,7 @@ protected:
 };
 
 // Button captions that wrap, and the focus a window opens with.
-class ButtonsAndFocusTest : public QObject
-{
+class ButtonsAndFocusTest : public QObject {
     Q_OBJECT
     ProgramFixture fx;
 
@@ -78,7 +79,7 @@ private slots:
     {
         ui::OptionButton option;
         ui::CheckBox check;
-        for (QWidget *w : {static_cast<QWidget *>(&option), static_cast<QWidget *>(&check)}) {
+        for (QWidget *w : { static_cast<QWidget *>(&option), static_cast<QWidget *>(&check) }) {
             w->resize(120, 20);
             ui::setBackColor(w, 0x00C0C0FF);
             const QImage image = w->grab().toImage();
