@@ -1,18 +1,14 @@
 #include "spinner/frmSetOwnLimits.h"
 
 #include "spinner/NumberReader.h"
+#include "spinner/SpinzoColours.h"
 #include "spinner/frmSpinzo.h"
 #include "ui/Dialogs.h"
 
 using namespace ui;
+using namespace spinner::colour;
 
 namespace {
-
-constexpr quint32 red = 0x000000FF;
-constexpr quint32 yellow = 0x0000FFFF;
-constexpr quint32 blue = 0x00FF0000;
-constexpr quint32 darkBlue = 0x00C00000;
-constexpr quint32 lightRed = 0x00C0C0FF;
 
 struct Choice {
     const char *name;

@@ -3,17 +3,12 @@
 #include "shell/frmSkydash.h"
 #include "spinner/HighScoreMessage.h"
 #include "spinner/LocalPercent.h"
+#include "spinner/SpinzoColours.h"
 #include "spinner/frmSetOwnLimits.h"
 #include "spinner/frmSpinzo.h"
 
 using namespace ui;
-
-namespace {
-
-constexpr quint32 red = 0x000000FF;
-constexpr quint32 yellow = 0x0000FFFF;
-
-} // namespace
+using namespace spinner::colour;
 
 frmShowHighScore::frmShowHighScore()
     : Form(QStringLiteral("frmShowHighScore"))

@@ -3,6 +3,7 @@
 #include "help/frmHelpSpinzo.h"
 #include "shell/frmSkydash.h"
 #include "spinner/LocalPercent.h"
+#include "spinner/SpinzoColours.h"
 #include "spinner/SpinzoRules.h"
 #include "spinner/frmSetOwnLimits.h"
 #include "spinner/frmShowHighScore.h"
@@ -10,12 +11,9 @@
 #include "ui/Random.h"
 
 using namespace ui;
+using namespace spinner::colour;
 
 namespace {
-
-constexpr quint32 red = 0x000000FF;
-constexpr quint32 yellow = 0x0000FFFF;
-constexpr quint32 blue = 0x00FF0000;
 
 ControlSpec board(const QString &name, const FontSpec &font)
 {
