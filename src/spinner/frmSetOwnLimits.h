@@ -1,19 +1,38 @@
 #pragma once
+#include "ui/Controls.h"
 #include "ui/Form.h"
 
-// Placeholder until this window is built: an empty window that can be closed.
-class frmSetOwnLimits : public ui::Form
-{
+#include <cstdint>
+
+// The limits dialog of the spinner game: open limits, 10, 25 or 100 attempts, or a number of
+// the player's own. Each choice writes the game window's limit variables at once; the dialog
+// keeps no variables, only its selected option and whether "Return to Game" is enabled.
+class frmSetOwnLimits : public ui::Form {
     Q_OBJECT
 public:
-    frmSetOwnLimits() : Form(QStringLiteral("frmSetOwnLimits")) {}
+    frmSetOwnLimits();
+
+    UI_CONTROL(ui::Button, cmdReturnToGame)
+    UI_CONTROL(ui::Frame, fraSetOwnLimits)
+    UI_CONTROL_ARRAY(ui::OptionButton, Option1)
+    UI_CONTROL_ARRAY(ui::OptionButton, Option2)
+    UI_CONTROL_ARRAY(ui::OptionButton, Option3)
+    UI_CONTROL_ARRAY(ui::OptionButton, Option4)
+    UI_CONTROL_ARRAY(ui::OptionButton, Option5)
+
+    void Option1_Click(std::int16_t Index);
+    void Option2_Click(std::int16_t Index);
+    void Option3_Click(std::int16_t Index);
+    void Option4_Click(std::int16_t Index);
+    void Option5_Click(std::int16_t Index);
+    void cmdReturnToGame_Click();
 
 protected:
-    ui::FormSpec formSpec() const override
-    {
-        ui::FormSpec f;
-        f.caption = QStringLiteral("Set Own Limits");
-        f.centred = true;
-        return f;
-    }
+    ui::FormSpec formSpec() const override;
+    QList<ui::ControlSpec> controls() const override;
+    void wire() override;
+    void Form_Unload(std::int16_t &Cancel) override;
+
+private:
+    void chooseFixedLimit(std::int16_t limit);
 };

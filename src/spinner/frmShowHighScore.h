@@ -1,19 +1,29 @@
 #pragma once
+#include "ui/Controls.h"
 #include "ui/Form.h"
 
-// Placeholder until this window is built: an empty window that can be closed.
-class frmShowHighScore : public ui::Form
-{
+#include <cstdint>
+
+// The last window of a spinner game: a perfect score for a game in which every spin won,
+// otherwise the highest percentage of the run. Leaving it ends the spinner game and brings the
+// launcher back; it keeps no variables of its own.
+class frmShowHighScore : public ui::Form {
     Q_OBJECT
 public:
-    frmShowHighScore() : Form(QStringLiteral("frmShowHighScore")) {}
+    frmShowHighScore();
+
+    UI_CONTROL(ui::Label, lblHighScore)
+    UI_CONTROL(ui::Button, cmdExit)
+
+    void cmdExit_Click();
 
 protected:
-    ui::FormSpec formSpec() const override
-    {
-        ui::FormSpec f;
-        f.caption = QStringLiteral("Show High Score");
-        f.centred = true;
-        return f;
-    }
+    ui::FormSpec formSpec() const override;
+    QList<ui::ControlSpec> controls() const override;
+    void wire() override;
+    void Form_Load() override;
+    void Form_Unload(std::int16_t &Cancel) override;
+
+private:
+    void leaveGame();
 };

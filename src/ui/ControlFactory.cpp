@@ -251,6 +251,14 @@ void ControlFactory::finish()
             QWidget::setTabOrder(previous, w);
         previous = w;
     }
+    // The window opens with the focus on the first control in the tab order that can take it.
+    for (const auto &entry : std::as_const(m_tabOrder)) {
+        QWidget *w = entry.second;
+        if ((w->focusPolicy() & Qt::TabFocus) && enabled(w) && visible(w)) {
+            w->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
     // A label's mnemonic moves the focus to the control that follows it in the tab order.
     for (const auto &label : std::as_const(m_mnemonicLabels)) {
         auto *l = static_cast<Label *>(label.second);

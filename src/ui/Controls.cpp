@@ -4,6 +4,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace ui {
 
@@ -18,6 +20,9 @@ void setBackColor(QWidget *w, quint32 bgr)
     } else {
         p.setColor(QPalette::Window, c);
         w->setAutoFillBackground(true);
+        // Check boxes and option buttons fill with the button role unless told otherwise.
+        if (qobject_cast<QAbstractButton *>(w))
+            w->setBackgroundRole(QPalette::Window);
     }
     w->setPalette(p);
     w->setProperty("ui_backColor", bgr);
@@ -127,6 +132,39 @@ Button::Button(QWidget *parent)
 {
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, &Button::Click);
+}
+
+QRect Button::captionRect() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
+bool Button::captionWraps() const
+{
+    return fontMetrics().horizontalAdvance(text()) > captionRect().width();
+}
+
+void Button::paintEvent(QPaintEvent *e)
+{
+    if (!captionWraps()) {
+        QPushButton::paintEvent(e);
+        return;
+    }
+    // The face without its caption, then the caption word-wrapped and centred.
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    QRect area = captionRect();
+    if (isDown())
+        area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                       style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(), isEnabled(), caption,
+                         QPalette::ButtonText);
 }
 
 TextBox::TextBox(QWidget *parent)

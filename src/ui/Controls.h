@@ -40,7 +40,8 @@ private:
     bool m_pressed = false;
 };
 
-// A push button; its face takes the back colour.
+// A push button; its face takes the back colour, and a caption too wide for one line wraps
+// at word breaks within the button.
 class Button : public QPushButton, public ControlBase
 {
     Q_OBJECT
@@ -48,8 +49,14 @@ public:
     explicit Button(QWidget *parent = nullptr);
     QString Caption() const { return text(); }
     void setCaption(const QString &c) { setText(c); }
+    // Whether the caption is drawn on more than one line at the button's present size.
+    bool captionWraps() const;
 signals:
     void Click();
+protected:
+    void paintEvent(QPaintEvent *e) override;
+private:
+    QRect captionRect() const;
 };
 
 // A text box; Change runs on every change of its text, typed or set by code.

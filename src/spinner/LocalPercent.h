@@ -1,0 +1,18 @@
+#pragma once
+#include "spinner/PercentFormat.h"
+
+#include <QLocale>
+#include <QString>
+#include <string>
+
+// The decimal separator of the user's locale, which the spinner game's percentages use.
+inline std::string localDecimalSeparator()
+{
+    return QLocale().decimalPoint().toStdString();
+}
+
+// The "0.0%" format with that separator.
+inline QString localPercent(double ratio)
+{
+    return QString::fromStdString(spinner::formatPercent(ratio, localDecimalSeparator()));
+}

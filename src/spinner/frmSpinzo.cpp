@@ -1,0 +1,242 @@
+#include "spinner/frmSpinzo.h"
+
+#include "help/frmHelpSpinzo.h"
+#include "shell/frmSkydash.h"
+#include "spinner/LocalPercent.h"
+#include "spinner/SpinzoColours.h"
+#include "spinner/SpinzoRules.h"
+#include "spinner/frmSetOwnLimits.h"
+#include "spinner/frmShowHighScore.h"
+#include "ui/Dialogs.h"
+#include "ui/Random.h"
+
+using namespace ui;
+using namespace spinner::colour;
+
+namespace {
+
+ControlSpec board(const QString &name, const FontSpec &font)
+{
+    return label(name).back(yellow).fore(blue).centred().font(font);
+}
+
+} // namespace
+
+frmSpinzo::frmSpinzo()
+    : Form(QStringLiteral("frmSpinzo"))
+{
+}
+
+FormSpec frmSpinzo::formSpec() const
+{
+    FormSpec f;
+    f.caption = QStringLiteral("\"SPINZO\"");
+    f.backColor = red;
+    f.clientWidth = 6960;
+    f.clientHeight = 5550;
+    f.centred = true;
+    return f;
+}
+
+QList<ControlSpec> frmSpinzo::controls() const
+{
+    const FontSpec buttonFont = arial(9.75).bold();
+    // clang-format off
+    return {
+        button("cmdSetOwnLimits").caption("Set Own Limits").at(120, 120, 2055, 495).back(yellow).font(buttonFont).tabIndex(9),
+        button("cmdEnd").caption("End").at(120, 720, 975, 615).back(yellow).font(buttonFont).tabIndex(1),
+        button("cmdSpin").caption("Spin").at(1200, 720, 975, 615).back(yellow).font(buttonFont).tabIndex(0),
+        board("lblSpinzoNumber1", arial(48.75).bold()).at(2280, 120, 1215, 1215),
+        board("lblSpinzoNumber2", arial(50.25).bold()).at(3840, 120, 1215, 1215),
+        board("lblSpinzoNumber3", arial(50.25).bold()).at(5400, 120, 1215, 1215),
+        board("lblName", arial(24).bold()).caption("Spinzo").at(120, 1440, 3015, 495),
+        board("lblAttempts", arial(24.75).bold()).at(3360, 1440, 855, 495),
+        board("lblWins", arial(12).bold().italic()).caption("Wins:0").at(4440, 1440, 1095, 495),
+        board("lblRate", arial(12).bold().italic()).caption("0.0%").at(5760, 1440, 1095, 495),
+        image("imgBigFeet").picture(":/pictures/bigfoot.png").stretch().at(120, 2040, 6690, 3420),
+        topMenu("mnuOptions", "Options"),
+        menuItem("mnuSetOwnLimits", "Set Own Limits").in("mnuOptions"),
+        menuItem("mnuSpin", "Spin").in("mnuOptions"),
+        menuSeparator("mnuSeparator").in("mnuOptions"),
+        menuItem("mnuEnd", "End").in("mnuOptions"),
+        topMenu("mnuHelp", "Help"),
+        menuItem("mnuContents", "Contents").in("mnuHelp"),
+    };
+    // clang-format on
+}
+
+void frmSpinzo::wire()
+{
+    handle(cmdSpin(), &Button::Click, [this] { cmdSpin_Click(); });
+    handle(cmdSetOwnLimits(), &Button::Click, [this] { cmdSetOwnLimits_Click(); });
+    handle(cmdEnd(), &Button::Click, [this] { cmdEnd_Click(); });
+    handle(mnuSpin(), &QAction::triggered, [this] { mnuSpin_Click(); });
+    handle(mnuSetOwnLimits(), &QAction::triggered, [this] { mnuSetOwnLimits_Click(); });
+    handle(mnuEnd(), &QAction::triggered, [this] { mnuEnd_Click(); });
+    handle(mnuContents(), &QAction::triggered, [this] { mnuContents_Click(); });
+}
+
+void frmSpinzo::Form_Load()
+{
+    imgBigFeet()->hide();
+    blnOpenLimits = true;
+    intSpinBlock = 1;
+    Randomize();
+}
+
+void frmSpinzo::Form_Activate()
+{
+    // Coming back from another window of the program starts the counts again; the captions
+    // keep what they show until the next spin.
+    Spins = 0;
+    Wins = 0;
+}
+
+void frmSpinzo::Form_Unload(std::int16_t &)
+{
+    form<frmSetOwnLimits>().unload();
+    unload();
+    form<frmSkydash>().show();
+}
+
+std::array<Label *, 3> frmSpinzo::digitLabels()
+{
+    return { lblSpinzoNumber1(), lblSpinzoNumber2(), lblSpinzoNumber3() };
+}
+
+void frmSpinzo::cmdSpin_Click()
+{
+    if (spinner::limitUsedUp(Spins, intMaxSpins, blnOpenLimits)) {
+        playAgainQuestion();
+        return;
+    }
+    setSetOwnLimitsEnabled(false);
+    imgBigFeet()->hide();
+    const std::array<int, 3> digits = spinner::drawSpin([] { return Rnd(); });
+    const std::array<Label *, 3> labels = digitLabels();
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        labels[i]->setCaption(QString::number(digits[i]));
+    ++Spins;
+    lblAttempts()->setCaption(QString::number(Spins));
+    if (spinner::isWinningSpin(digits)) {
+        imgBigFeet()->show();
+        Beep();
+        ++Wins;
+        lblWins()->setCaption(QStringLiteral("Wins: %1").arg(Wins));
+    }
+    lblRate()->setCaption(Rate(Wins, Spins));
+    if (spinner::recordsHighScore(sngWinRatio, sngHighScore))
+        sngHighScore = sngWinRatio;
+    if (!spinner::tenSpinQuestionDue(Spins, intSpinBlock, blnOpenLimits))
+        return;
+    if (askYesNo(QStringLiteral("Do you want to continue playing this game?")))
+        ++intSpinBlock;
+    else if (stillHere())
+        newGameReset();
+}
+
+void frmSpinzo::mnuSpin_Click()
+{
+    cmdSpin_Click();
+}
+
+QString frmSpinzo::Rate(std::int16_t Hits, std::int16_t Attempts)
+{
+    sngWinRatio = spinner::winRatio(Hits, Attempts);
+    return localPercent(sngWinRatio);
+}
+
+void frmSpinzo::cmdSetOwnLimits_Click()
+{
+    form<frmSetOwnLimits>().show();
+    hide();
+}
+
+void frmSpinzo::mnuSetOwnLimits_Click()
+{
+    cmdSetOwnLimits_Click();
+}
+
+void frmSpinzo::cmdEnd_Click()
+{
+    endOfGameQuestion();
+}
+
+void frmSpinzo::mnuEnd_Click()
+{
+    cmdEnd_Click();
+}
+
+void frmSpinzo::mnuContents_Click()
+{
+    form<frmHelpSpinzo>().show();
+}
+
+bool frmSpinzo::askYesNo(const QString &question)
+{
+    return MsgBox(question, MsgButtons::YesNo, MsgIcon::Question, {}, MsgResult::Yes) == MsgResult::Yes && stillHere();
+}
+
+bool frmSpinzo::stillHere() const
+{
+    // A question is modal, but the program may have ended or this window been unloaded
+    // meanwhile; its controls must not be touched (and so loaded again) then.
+    return !Ended() && isLoaded();
+}
+
+void frmSpinzo::setSetOwnLimitsEnabled(bool enabled)
+{
+    cmdSetOwnLimits()->setEnabled(enabled);
+    mnuSetOwnLimits()->setEnabled(enabled);
+}
+
+void frmSpinzo::clearScoreboard()
+{
+    for (Label *l : digitLabels())
+        l->setCaption(QString());
+    lblAttempts()->setCaption(QString());
+    lblWins()->setCaption(QStringLiteral("Wins:0"));
+    lblRate()->setCaption(QStringLiteral("0.0%"));
+}
+
+void frmSpinzo::playAgainQuestion()
+{
+    if (askYesNo(QStringLiteral("Do you want to play again?")))
+        playAgainReset();
+    else if (stillHere())
+        endOfGameQuestion();
+}
+
+void frmSpinzo::playAgainReset()
+{
+    setSetOwnLimitsEnabled(true);
+    Spins = 0;
+    Wins = 0;
+    intMaxSpins = 0;
+    // Selecting OPEN LIMITS counts as the player's choice only if it changes the selection.
+    form<frmSetOwnLimits>().Option1(0)->setValue(true);
+    blnOpenLimits = true;
+    intSpinBlock = 1;
+    clearScoreboard();
+}
+
+void frmSpinzo::endOfGameQuestion()
+{
+    if (askYesNo(QStringLiteral("Do you want to see your highest score?"))) {
+        form<frmShowHighScore>().show();
+        hide();
+    } else if (stillHere()) {
+        form<frmSetOwnLimits>().unload();
+        unload();
+        form<frmSkydash>().show();
+    }
+}
+
+void frmSpinzo::newGameReset()
+{
+    setSetOwnLimitsEnabled(true);
+    Spins = 0;
+    Wins = 0;
+    intSpinBlock = 1;
+    clearScoreboard();
+}
