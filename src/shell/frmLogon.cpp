@@ -92,6 +92,9 @@ void frmLogon::cmdOK_Click()
             == MsgResult::Yes)
             MsgBox(QStringLiteral("Enter your user name as your password!!!"), MsgButtons::OK, MsgIcon::Information);
         txtPassword()->setTextValue(QString());
+        // The disabled OK would leave the focus on Cancel, where a hasty Enter ends the
+        // program; the user is about to type the password again.
+        txtPassword()->setFocus();
         if (!showModal())
             return;
     }

@@ -230,6 +230,24 @@ private slots:
         QCOMPARE(fx.dialogs.unplanned, 0);
     }
 
+    void afterAFailureTheTypingGoesToThePasswordBox()
+    {
+        // With OK disabled, a focus left on Cancel would make a hasty Enter end the program.
+        frmLogon &d = shown();
+        for (MsgResult r : { MsgResult::OK, MsgResult::OK, MsgResult::No, MsgResult::OK })
+            fx.dialogs.answer(r);
+        QWidget *focused = nullptr;
+        whenWaiting([&] {
+            focused = d.view()->focusWidget();
+            QTest::keyClicks(focused, "Ann");
+            QTest::keyClick(focused, Qt::Key_Return);
+        });
+        typeAndClickOk(d, "Ann", "Anna");
+        QCOMPARE(focused, static_cast<QWidget *>(d.txtPassword()));
+        QVERIFY(form<frmSkydash>().isVisible());
+        QCOMPARE(fx.endCount, 0);
+    }
+
     void theThirdFailureAcrossNestedInvocationsSaysOnlyGoodBye()
     {
         frmLogon &d = shown();
