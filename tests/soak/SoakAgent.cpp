@@ -250,7 +250,15 @@ bool SoakAgent::typeSomething()
         break;
     default:
         m_lastAction = QStringLiteral("type into %1").arg(box->objectName());
-        QTest::keyClicks(box, words[int(m_rng() % words.size())]);
+        const QString word = words[int(m_rng() % words.size())];
+        bool ascii = true;
+        for (QChar c : word)
+            ascii = ascii && c.unicode() < 128;
+        if (ascii)
+            QTest::keyClicks(box, word);
+        else
+            box->insert(word); // as an input method would
+        
         break;
     }
     return true;
