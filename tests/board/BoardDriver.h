@@ -1,0 +1,42 @@
+#pragma once
+#include "board/MarkerKind.h"
+
+#include <QPoint>
+#include <functional>
+#include <vector>
+
+class QMimeData;
+class QWidget;
+class frmBrookhop;
+class frmPlayerOptions;
+namespace ui {
+class ControlBase;
+}
+
+// Drives the board the way a player does: clicks on the real widgets and real drop events.
+namespace boardtest {
+
+// Makes the next spins give these values (-2 to 4), in order.
+void planSpins(const std::vector<int> &values);
+
+// A drag entering, moving over and dropped on `target` at `at`; the event reaches the widget
+// exactly as a drop of the platform does (an unaccepted one travels on to the parents).
+void sendDrop(QWidget *target, QPoint at, QMimeData *mime);
+// A drop of `source` on the stone's own surface, away from the marker pictures inside it.
+void dropOnStone(frmBrookhop &board, ui::ControlBase *source, int stone);
+
+// The stone the marker's visible picture stands on, or -1.
+int stoneOf(frmBrookhop &board, MarkerKind kind);
+std::vector<int> stonesOf(frmBrookhop &board, MarkerKind kind);
+// Drags the marker from its stone to `stone`.
+void drag(frmBrookhop &board, MarkerKind kind, int stone);
+
+void clickOption(frmBrookhop &board, MarkerKind kind);
+void clickToolbar(frmBrookhop &board, const QString &key);
+
+// Opens the player-options dialog from the board's menu for 1 to 3 players, runs `whileOpen`
+// on the open dialog and closes it with its close box.
+void choosePlayers(frmBrookhop &board, int players, const std::function<void(frmPlayerOptions &)> &whileOpen);
+void tick(frmPlayerOptions &dialog, MarkerKind kind);
+
+} // namespace boardtest
