@@ -1,7 +1,7 @@
 #include "board/BoardLayout.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace board {
@@ -15,15 +15,37 @@ struct Place {
 };
 
 // Clockwise round the board, spiralling inwards to FINISH in the middle.
-constexpr std::array<Place, stoneCount> places{{
-    {120, 1080},  {2520, 480},  {4320, 480},  {6120, 480},  {7920, 480},  {9480, 480},  {9480, 1560},
-    {9480, 2760}, {9480, 4200}, {9480, 5400}, {7920, 5400}, {6120, 5400}, {4320, 5400}, {3000, 5400},
-    {3000, 4200}, {3000, 2760}, {3000, 1560}, {4320, 1560}, {6120, 1560}, {7920, 1560}, {7920, 2760},
-    {7920, 4200}, {6120, 4200}, {4320, 4200}, {4320, 3120}, {5520, 3120},
-}};
+constexpr std::array<Place, stoneCount> places { {
+    { 120, 1080 },
+    { 2520, 480 },
+    { 4320, 480 },
+    { 6120, 480 },
+    { 7920, 480 },
+    { 9480, 480 },
+    { 9480, 1560 },
+    { 9480, 2760 },
+    { 9480, 4200 },
+    { 9480, 5400 },
+    { 7920, 5400 },
+    { 6120, 5400 },
+    { 4320, 5400 },
+    { 3000, 5400 },
+    { 3000, 4200 },
+    { 3000, 2760 },
+    { 3000, 1560 },
+    { 4320, 1560 },
+    { 6120, 1560 },
+    { 7920, 1560 },
+    { 7920, 2760 },
+    { 7920, 4200 },
+    { 6120, 4200 },
+    { 4320, 4200 },
+    { 4320, 3120 },
+    { 5520, 3120 },
+} };
 
 constexpr std::uint32_t white = 0x00FFFFFF;
-constexpr std::array<std::uint32_t, 4> squareColors{0x000000FF, 0x0000FF00, 0x0000FFFF, 0x00FFFF00};
+constexpr std::array<std::uint32_t, 4> squareColors { 0x000000FF, 0x0000FF00, 0x0000FFFF, 0x00FFFF00 };
 
 bool isWide(int stone)
 {
@@ -47,7 +69,7 @@ double facingSide(double nearEdge, double farEdge, bool towardsFar)
 Rect stoneRect(int stone)
 {
     const Place p = places.at(stone);
-    return isWide(stone) ? Rect{p.left, p.top, wideWidth, wideHeight} : Rect{p.left, p.top, square, square};
+    return isWide(stone) ? Rect { p.left, p.top, wideWidth, wideHeight } : Rect { p.left, p.top, square, square };
 }
 
 std::uint32_t stoneColor(int stone)
@@ -60,7 +82,7 @@ Segment pathLine(int i)
     const Rect a = stoneRect(i);
     const Rect b = stoneRect(i + 1);
     const bool sideBySide = b.left >= a.right() || a.left >= b.right();
-    Segment s{};
+    Segment s {};
     if (sideBySide) {
         const bool rightwards = b.left >= a.right();
         s.x1 = facingSide(a.left, a.right(), rightwards);
@@ -90,10 +112,10 @@ Rect markerRect(MarkerKind kind, int stone)
 {
     constexpr double w = 375, h = 255;
     if (isWide(stone))
-        return {120 + 600.0 * indexOf(kind), 120, w, h};
-    constexpr std::array<Place, 3> inSquare{{{0, 240}, {360, 0}, {360, 480}}};
+        return { 120 + 600.0 * indexOf(kind), 120, w, h };
+    constexpr std::array<Place, 3> inSquare { { { 0, 240 }, { 360, 0 }, { 360, 480 } } };
     const Place p = inSquare[indexOf(kind)];
-    return {p.left, p.top, w, h};
+    return { p.left, p.top, w, h };
 }
 
 } // namespace board

@@ -10,12 +10,12 @@ const char *const exactCountMessage = "You must land on FINISH by exact count.";
 DropDecision decideDrop(int stone, int newPosition, bool stoneHoldsMarker)
 {
     if (stone == startStone)
-        return {false, newPosition == startStone ? DropAction::MoveHere : DropAction::Nothing};
+        return { false, newPosition == startStone ? DropAction::MoveHere : DropAction::Nothing };
     if (stone == finishStone)
-        return {false, newPosition == finishStone ? DropAction::Finish : DropAction::ExactCountMessage};
+        return { false, newPosition == finishStone ? DropAction::Finish : DropAction::ExactCountMessage };
     if (newPosition != stone)
-        return {true, DropAction::Nothing};
-    return {true, stoneHoldsMarker ? DropAction::BackToStart : DropAction::MoveHere};
+        return { true, DropAction::Nothing };
+    return { true, stoneHoldsMarker ? DropAction::BackToStart : DropAction::MoveHere };
 }
 
 bool completesMove(DropAction action)
@@ -25,7 +25,8 @@ bool completesMove(DropAction action)
 
 std::string sameStonePanelText(int stone)
 {
-    const std::string ending = stone == 5 ? " the same stone.  Go back to START" : " the same stone.  Go back to START!";
+    const std::string ending
+        = stone == 5 ? " the same stone.  Go back to START" : " the same stone.  Go back to START!";
     return "Two players can't be on" + ending;
 }
 
@@ -33,11 +34,11 @@ FinishPlace finishPlaceFor(std::int16_t finishPlace)
 {
     switch (finishPlace) {
     case 1:
-        return {"Congratulations!  You win!!\r\nYou came in first place.", 2};
+        return { "Congratulations!  You win!!\r\nYou came in first place.", 2 };
     case 2:
-        return {"You came in second place.", 3};
+        return { "You came in second place.", 3 };
     default:
-        return {"You came in third place.", finishPlace};
+        return { "You came in third place.", finishPlace };
     }
 }
 

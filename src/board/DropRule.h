@@ -9,11 +9,11 @@
 namespace board {
 
 enum class DropAction {
-    Nothing,           // refused silently
-    MoveHere,          // the dragged marker now stands on the stone
-    BackToStart,       // the stone was taken: the dragged marker goes back to START
+    Nothing, // refused silently
+    MoveHere, // the dragged marker now stands on the stone
+    BackToStart, // the stone was taken: the dragged marker goes back to START
     ExactCountMessage, // FINISH refused: not the exact count
-    Finish,            // the marker reaches FINISH and is given its place
+    Finish, // the marker reaches FINISH and is given its place
 };
 
 struct DropDecision {

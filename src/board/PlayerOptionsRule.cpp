@@ -8,15 +8,15 @@ std::vector<MarkerKind> boxesToDisable(std::int16_t optionChoice, MarkerKind cli
 {
     const auto others = otherMarkers(clicked);
     if (optionChoice == 1)
-        return {others[0], others[1]};
+        return { others[0], others[1] };
     if (optionChoice != 2 || !ticked[indexOf(clicked)])
         return {};
     // Two players: once two boxes are ticked, the third is disabled. The later marker of the
     // table is tested first.
     if (ticked[indexOf(others[1])])
-        return {others[0]};
+        return { others[0] };
     if (ticked[indexOf(others[0])])
-        return {others[1]};
+        return { others[1] };
     return {};
 }
 

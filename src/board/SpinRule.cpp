@@ -25,8 +25,8 @@ Spin spinFrom(std::int16_t position, const std::function<float()> &rnd)
 
 const char *spinLabel(std::int16_t spinValue)
 {
-    static constexpr std::array<const char *, 7> labels{"lblMinusTwo", "lblMinusOne", "lblZero", "lblOne",
-                                                        "lblTwo",      "lblThree",    "lblFour"};
+    static constexpr std::array<const char *, 7> labels { "lblMinusTwo", "lblMinusOne", "lblZero", "lblOne", "lblTwo",
+        "lblThree", "lblFour" };
     if (spinValue < lowestSpin || spinValue > highestSpin)
         return nullptr;
     return labels[spinValue - lowestSpin];

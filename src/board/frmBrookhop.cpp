@@ -29,14 +29,14 @@ struct MarkerMembers {
     void (frmBrookhop::*menuClick)();
 };
 
-constexpr std::array<MarkerMembers, 3> members{{
-    {&frmBrookhop::bicycleFlag, &frmBrookhop::bicyclePosition, &frmBrookhop::optBicycle_Click,
-     &frmBrookhop::imgBicycle_Click, &frmBrookhop::mnuBicycle_Click},
-    {&frmBrookhop::carsFlag, &frmBrookhop::carsPosition, &frmBrookhop::optCars_Click, &frmBrookhop::imgCars_Click,
-     &frmBrookhop::mnuCars_Click},
-    {&frmBrookhop::planeFlag, &frmBrookhop::planePosition, &frmBrookhop::optPlane_Click,
-     &frmBrookhop::imgPlane_Click, &frmBrookhop::mnuPlane_Click},
-}};
+constexpr std::array<MarkerMembers, 3> members { {
+    { &frmBrookhop::bicycleFlag, &frmBrookhop::bicyclePosition, &frmBrookhop::optBicycle_Click,
+        &frmBrookhop::imgBicycle_Click, &frmBrookhop::mnuBicycle_Click },
+    { &frmBrookhop::carsFlag, &frmBrookhop::carsPosition, &frmBrookhop::optCars_Click, &frmBrookhop::imgCars_Click,
+        &frmBrookhop::mnuCars_Click },
+    { &frmBrookhop::planeFlag, &frmBrookhop::planePosition, &frmBrookhop::optPlane_Click, &frmBrookhop::imgPlane_Click,
+        &frmBrookhop::mnuPlane_Click },
+} };
 
 const MarkerMembers &membersOf(MarkerKind kind)
 {
@@ -90,8 +90,9 @@ void frmBrookhop::wire()
             handle(markerPicture(kind, i), &Image::Click, [this, m, i] { (this->*m.pictureClick)(std::int16_t(i)); });
     }
     for (int i = 0; i < board::stoneCount; ++i) {
-        handle(picBrookhop(i), &PictureBox::DragDrop,
-               [this, i](ControlBase *source, double x, double y) { picBrookhop_DragDrop(std::int16_t(i), source, x, y); });
+        handle(picBrookhop(i), &PictureBox::DragDrop, [this, i](ControlBase *source, double x, double y) {
+            picBrookhop_DragDrop(std::int16_t(i), source, x, y);
+        });
     }
     handle(tbrYourMoves(), &ToolBar::ButtonClick, [this](const QString &key) { tbrYourMoves_ButtonClick(key); });
     handle(mnuOnePlayer(), &QAction::triggered, [this] { mnuOnePlayer_Click(); });
@@ -146,18 +147,36 @@ void frmBrookhop::spin(MarkerKind kind)
     from = newPosition;
 }
 
-void frmBrookhop::optBicycle_Click() { spin(MarkerKind::Bicycle); }
-void frmBrookhop::optCars_Click() { spin(MarkerKind::Cars); }
-void frmBrookhop::optPlane_Click() { spin(MarkerKind::Plane); }
+void frmBrookhop::optBicycle_Click()
+{
+    spin(MarkerKind::Bicycle);
+}
+void frmBrookhop::optCars_Click()
+{
+    spin(MarkerKind::Cars);
+}
+void frmBrookhop::optPlane_Click()
+{
+    spin(MarkerKind::Plane);
+}
 
 void frmBrookhop::unselectOptionButton(MarkerKind kind)
 {
     optionButton(kind)->setValue(false);
 }
 
-void frmBrookhop::imgBicycle_Click(std::int16_t) { unselectOptionButton(MarkerKind::Bicycle); }
-void frmBrookhop::imgCars_Click(std::int16_t) { unselectOptionButton(MarkerKind::Cars); }
-void frmBrookhop::imgPlane_Click(std::int16_t) { unselectOptionButton(MarkerKind::Plane); }
+void frmBrookhop::imgBicycle_Click(std::int16_t)
+{
+    unselectOptionButton(MarkerKind::Bicycle);
+}
+void frmBrookhop::imgCars_Click(std::int16_t)
+{
+    unselectOptionButton(MarkerKind::Cars);
+}
+void frmBrookhop::imgPlane_Click(std::int16_t)
+{
+    unselectOptionButton(MarkerKind::Plane);
+}
 
 void frmBrookhop::tbrYourMoves_ButtonClick(const QString &Key)
 {
@@ -167,9 +186,18 @@ void frmBrookhop::tbrYourMoves_ButtonClick(const QString &Key)
 }
 
 // A marker out of play has its menu item disabled, so the menu needs no test of the flag.
-void frmBrookhop::mnuBicycle_Click() { optBicycle_Click(); }
-void frmBrookhop::mnuCars_Click() { optCars_Click(); }
-void frmBrookhop::mnuPlane_Click() { optPlane_Click(); }
+void frmBrookhop::mnuBicycle_Click()
+{
+    optBicycle_Click();
+}
+void frmBrookhop::mnuCars_Click()
+{
+    optCars_Click();
+}
+void frmBrookhop::mnuPlane_Click()
+{
+    optPlane_Click();
+}
 
 void frmBrookhop::openPlayerOptions(std::int16_t players)
 {
@@ -181,9 +209,18 @@ void frmBrookhop::openPlayerOptions(std::int16_t players)
         return;
 }
 
-void frmBrookhop::mnuOnePlayer_Click() { openPlayerOptions(1); }
-void frmBrookhop::mnuTwoPlayers_Click() { openPlayerOptions(2); }
-void frmBrookhop::mnuThreePlayers_Click() { openPlayerOptions(3); }
+void frmBrookhop::mnuOnePlayer_Click()
+{
+    openPlayerOptions(1);
+}
+void frmBrookhop::mnuTwoPlayers_Click()
+{
+    openPlayerOptions(2);
+}
+void frmBrookhop::mnuThreePlayers_Click()
+{
+    openPlayerOptions(3);
+}
 
 void frmBrookhop::mnuContents_Click()
 {
@@ -192,8 +229,8 @@ void frmBrookhop::mnuContents_Click()
 
 void frmBrookhop::mnuHowTo_Click()
 {
-    MsgBox(QStringLiteral("You must click on an option button to start the game!!"), MsgButtons::OK,
-           MsgIcon::Information);
+    MsgBox(
+        QStringLiteral("You must click on an option button to start the game!!"), MsgButtons::OK, MsgIcon::Information);
 }
 
 void frmBrookhop::lblStart_MouseUp(int, int, double, double)

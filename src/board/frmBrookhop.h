@@ -12,8 +12,7 @@
 // spinner panel, a toolbar, a status bar and the menus. One to three players spin and drag their
 // markers in turn. A marker stands on stone i exactly when its picture at index i is visible;
 // the board keeps no other record of where a picture stands.
-class frmBrookhop : public ui::Form
-{
+class frmBrookhop : public ui::Form {
     Q_OBJECT
 public:
     frmBrookhop();

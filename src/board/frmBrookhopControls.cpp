@@ -19,22 +19,22 @@ struct SpinnerLabel {
     double left, top, width;
 };
 
-constexpr std::array<SpinnerLabel, 7> spinnerLabels{{
-    {"lblMinusTwo", "-2", rgb(255, 128, 128), 120, 120, 975},
-    {"lblMinusOne", "-1", rgb(128, 255, 128), 1080, 120, 975},
-    {"lblZero", "0", rgb(255, 255, 255), 120, 720, 1935},
-    {"lblOne", "1", rgb(128, 255, 255), 120, 1320, 975},
-    {"lblTwo", "2", rgb(255, 255, 128), 1080, 1320, 975},
-    {"lblThree", "3", rgb(255, 128, 255), 120, 1920, 975},
-    {"lblFour", "4", rgb(128, 128, 255), 1080, 1920, 975},
-}};
+constexpr std::array<SpinnerLabel, 7> spinnerLabels { {
+    { "lblMinusTwo", "-2", rgb(255, 128, 128), 120, 120, 975 },
+    { "lblMinusOne", "-1", rgb(128, 255, 128), 1080, 120, 975 },
+    { "lblZero", "0", rgb(255, 255, 255), 120, 720, 1935 },
+    { "lblOne", "1", rgb(128, 255, 255), 120, 1320, 975 },
+    { "lblTwo", "2", rgb(255, 255, 128), 1080, 1320, 975 },
+    { "lblThree", "3", rgb(255, 128, 255), 120, 1920, 975 },
+    { "lblFour", "4", rgb(128, 128, 255), 1080, 1920, 975 },
+} };
 
 // The marker pictures under the option buttons in the spinner panel.
-constexpr std::array<board::Rect, 3> spinnerPictures{{
-    {120, 3120, 495, 495},
-    {840, 3120, 480, 480},
-    {1560, 3120, 480, 480},
-}};
+constexpr std::array<board::Rect, 3> spinnerPictures { {
+    { 120, 3120, 495, 495 },
+    { 840, 3120, 480, 480 },
+    { 1560, 3120, 480, 480 },
+} };
 
 void addStones(QList<ControlSpec> &t)
 {
@@ -85,8 +85,13 @@ void addSpinner(QList<ControlSpec> &t)
     for (MarkerKind kind : allMarkers) {
         const MarkerNames &n = names(kind);
         const board::Rect r = spinnerPictures[indexOf(kind)];
-        t.append(optionButton(n.optionButton).in("fraSpinner").at(240 + 720.0 * indexOf(kind), 2760, 255, 255).back(red));
-        t.append(image(n.pictures, board::spinnerPicture).in("fraSpinner").at(r.left, r.top, r.width, r.height).picture(n.icon32).stretch());
+        t.append(
+            optionButton(n.optionButton).in("fraSpinner").at(240 + 720.0 * indexOf(kind), 2760, 255, 255).back(red));
+        t.append(image(n.pictures, board::spinnerPicture)
+                     .in("fraSpinner")
+                     .at(r.left, r.top, r.width, r.height)
+                     .picture(n.icon32)
+                     .stretch());
     }
 }
 
@@ -94,10 +99,11 @@ void addBarsAndMenus(QList<ControlSpec> &t)
 {
     QList<ToolButtonSpec> buttons;
     for (MarkerKind kind : allMarkers)
-        buttons.append({names(kind).toolbarKey, names(kind).toolTip, names(kind).icon16});
+        buttons.append({ names(kind).toolbarKey, names(kind).toolTip, names(kind).icon16 });
     t.append(toolBar("tbrYourMoves").buttons(buttons));
     t.append(statusBar("sbrDisplayMessage")
-                 .panels({{QStringLiteral("msg"), PanelStyle::Text}, {{}, PanelStyle::Time}, {{}, PanelStyle::Date}}));
+                 .panels({ { QStringLiteral("msg"), PanelStyle::Text }, { {}, PanelStyle::Time },
+                     { {}, PanelStyle::Date } }));
 
     t.append(topMenu("mnuYourMoves", "Your Moves"));
     for (MarkerKind kind : allMarkers)

@@ -17,7 +17,7 @@ struct BoxPlace {
     double top, width;
     double pictureTop;
 };
-constexpr std::array<BoxPlace, 3> places{{{480, 975, 360}, {1200, 735, 1080}, {1920, 855, 1800}}};
+constexpr std::array<BoxPlace, 3> places { { { 480, 975, 360 }, { 1200, 735, 1080 }, { 1920, 855, 1800 } } };
 
 frmBrookhop &theBoard()
 {
@@ -45,7 +45,7 @@ FormSpec frmPlayerOptions::formSpec() const
 
 QList<ControlSpec> frmPlayerOptions::controls() const
 {
-    QList<ControlSpec> t{
+    QList<ControlSpec> t {
         label("lblDirections").at(240, 240, 2295, 735).back(white).font(arial(9.75).bold()).centred(),
         frame("fraPlayerOptions").caption("Player Options").at(240, 1080, 2295, 2415).back(white),
     };
@@ -78,7 +78,7 @@ void frmPlayerOptions::wire()
 
 board::Ticks frmPlayerOptions::ticks()
 {
-    board::Ticks t{};
+    board::Ticks t {};
     for (MarkerKind kind : allMarkers)
         t[indexOf(kind)] = checkBox(kind)->Value() == 1;
     return t;
@@ -121,9 +121,18 @@ void frmPlayerOptions::ticked(MarkerKind kind)
         checkBox(other)->setEnabled(false);
 }
 
-void frmPlayerOptions::chkBicycle_Click() { ticked(MarkerKind::Bicycle); }
-void frmPlayerOptions::chkCars_Click() { ticked(MarkerKind::Cars); }
-void frmPlayerOptions::chkPlane_Click() { ticked(MarkerKind::Plane); }
+void frmPlayerOptions::chkBicycle_Click()
+{
+    ticked(MarkerKind::Bicycle);
+}
+void frmPlayerOptions::chkCars_Click()
+{
+    ticked(MarkerKind::Cars);
+}
+void frmPlayerOptions::chkPlane_Click()
+{
+    ticked(MarkerKind::Plane);
+}
 
 void frmPlayerOptions::Form_Unload(std::int16_t &)
 {

@@ -10,8 +10,7 @@
 // of its own: each tick puts its marker into play on the board at once, and closing (only by
 // the close box) checks that the ticks fit the board's optionChoice, warning and taking every
 // marker off the board again when they do not.
-class frmPlayerOptions : public ui::Form
-{
+class frmPlayerOptions : public ui::Form {
     Q_OBJECT
 public:
     frmPlayerOptions();

@@ -86,7 +86,7 @@ void choosePlayers(frmBrookhop &board, int players, const std::function<void(frm
         whileOpen(dialog);
         dialog.view()->close();
     });
-    QAction *items[] = {board.mnuOnePlayer(), board.mnuTwoPlayers(), board.mnuThreePlayers()};
+    QAction *items[] = { board.mnuOnePlayer(), board.mnuTwoPlayers(), board.mnuThreePlayers() };
     items[players - 1]->trigger();
 }
 

@@ -26,8 +26,7 @@ struct GameRecord {
 
 // Whole games, played the way players do: each in turn clicks their option button (first
 // unselecting it by its picture after a lost turn) and drags the marker to the spun stone.
-class BoardGamesTest : public QObject
-{
+class BoardGamesTest : public QObject {
     Q_OBJECT
     ProgramFixture fx;
 
@@ -51,9 +50,7 @@ class BoardGamesTest : public QObject
     void play(frmBrookhop &b, const QList<M> &players, GameRecord &r)
     {
         int turn = 0;
-        auto finished = [&] {
-            return std::none_of(players.begin(), players.end(), [&](M k) { return b.flag(k); });
-        };
+        auto finished = [&] { return std::none_of(players.begin(), players.end(), [&](M k) { return b.flag(k); }); };
         while (!finished() && r.spins < 5000) {
             const M k = players[turn++ % players.size()];
             if (!b.flag(k))
@@ -64,7 +61,7 @@ class BoardGamesTest : public QObject
             fx.dialogs.clear();
             clickOption(b, k);
             ++r.spins;
-            if (fx.dialogs.texts() == QStringList{"You lose a turn!"}) {
+            if (fx.dialogs.texts() == QStringList { "You lose a turn!" }) {
                 ++r.lostTurns;
                 QCOMPARE(stoneOf(b, k), before);
                 continue;
@@ -98,7 +95,7 @@ private slots:
     void twoPlayersPlayToTheLastPlace_data()
     {
         QTest::addColumn<quint64>("seed");
-        for (quint64 seed : {1u, 2u, 3u, 4u, 5u})
+        for (quint64 seed : { 1u, 2u, 3u, 4u, 5u })
             QTest::newRow(qPrintable(QString::number(seed))) << seed;
     }
     void twoPlayersPlayToTheLastPlace()
@@ -112,12 +109,12 @@ private slots:
             tick(d, M::Plane);
         });
         GameRecord r;
-        play(b, {M::Bicycle, M::Plane}, r);
-        QCOMPARE(r.places, (QStringList{"Congratulations!  You win!!\r\nYou came in first place.",
-                                        "You came in second place."}));
+        play(b, { M::Bicycle, M::Plane }, r);
+        QCOMPARE(r.places,
+            (QStringList { "Congratulations!  You win!!\r\nYou came in first place.", "You came in second place." }));
         QCOMPARE(b.finishPlace, std::int16_t(3));
         // The cars never played: out of play on START, their button and menu item disabled.
-        QCOMPARE(stonesOf(b, M::Cars), std::vector<int>{});
+        QCOMPARE(stonesOf(b, M::Cars), std::vector<int> {});
         QVERIFY(!b.carsFlag && !ui::enabled(b.optCars()) && !b.mnuCars()->isEnabled());
         QVERIFY(!b.mnuPlayerOptions()->isEnabled());
         qInfo("seed %llu: %d spins, %d lost turns, %d sent back", seed, r.spins, r.lostTurns, r.sentBack);
@@ -126,7 +123,7 @@ private slots:
     void threePlayersPlayToTheLastPlace_data()
     {
         QTest::addColumn<quint64>("seed");
-        for (quint64 seed : {11u, 12u, 13u, 14u, 15u})
+        for (quint64 seed : { 11u, 12u, 13u, 14u, 15u })
             QTest::newRow(qPrintable(QString::number(seed))) << seed;
     }
     void threePlayersPlayToTheLastPlace()
@@ -140,17 +137,18 @@ private slots:
                 tick(d, k);
         });
         GameRecord r;
-        play(b, {M::Bicycle, M::Cars, M::Plane}, r);
-        QCOMPARE(r.places, (QStringList{"Congratulations!  You win!!\r\nYou came in first place.",
-                                        "You came in second place.", "You came in third place."}));
+        play(b, { M::Bicycle, M::Cars, M::Plane }, r);
+        QCOMPARE(r.places,
+            (QStringList { "Congratulations!  You win!!\r\nYou came in first place.", "You came in second place.",
+                "You came in third place." }));
         QCOMPARE(b.finishPlace, std::int16_t(3));
         for (M k : allMarkers)
-            QCOMPARE(stonesOf(b, k), std::vector<int>{25});
+            QCOMPARE(stonesOf(b, k), std::vector<int> { 25 });
         qInfo("seed %llu: %d spins, %d lost turns, %d sent back", seed, r.spins, r.lostTurns, r.sentBack);
         // Restart brings every marker back into play for a new game.
         QTest::mouseClick(b.cmdRestart(), Qt::LeftButton);
         for (M k : allMarkers)
-            QVERIFY(b.flag(k) && stonesOf(b, k) == std::vector<int>{0});
+            QVERIFY(b.flag(k) && stonesOf(b, k) == std::vector<int> { 0 });
     }
 };
 

@@ -34,8 +34,7 @@ QList<MarkerKind> list(const std::vector<MarkerKind> &v)
 
 } // namespace
 
-class BoardRulesTest : public QObject
-{
+class BoardRulesTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -55,13 +54,13 @@ private slots:
         QTest::addColumn<QList<int>>("drawn");
         QTest::addColumn<int>("value");
         QTest::addColumn<int>("draws");
-        QTest::newRow("start refuses -2 and -1") << 0 << QList<int>{-2, -1, 3} << 3 << 3;
-        QTest::newRow("start takes 0") << 0 << QList<int>{0} << 0 << 1;
-        QTest::newRow("stone 1 back onto START") << 1 << QList<int>{-1} << -1 << 1;
-        QTest::newRow("stone 1 cannot go before START") << 1 << QList<int>{-2, 2} << 2 << 2;
-        QTest::newRow("stone 24 refuses 2 to 4") << 24 << QList<int>{4, 3, 2, 1} << 1 << 4;
-        QTest::newRow("stone 21 takes 4 to FINISH") << 21 << QList<int>{4} << 4 << 1;
-        QTest::newRow("stone 22 refuses 4") << 22 << QList<int>{4, -2} << -2 << 2;
+        QTest::newRow("start refuses -2 and -1") << 0 << QList<int> { -2, -1, 3 } << 3 << 3;
+        QTest::newRow("start takes 0") << 0 << QList<int> { 0 } << 0 << 1;
+        QTest::newRow("stone 1 back onto START") << 1 << QList<int> { -1 } << -1 << 1;
+        QTest::newRow("stone 1 cannot go before START") << 1 << QList<int> { -2, 2 } << 2 << 2;
+        QTest::newRow("stone 24 refuses 2 to 4") << 24 << QList<int> { 4, 3, 2, 1 } << 1 << 4;
+        QTest::newRow("stone 21 takes 4 to FINISH") << 21 << QList<int> { 4 } << 4 << 1;
+        QTest::newRow("stone 22 refuses 4") << 22 << QList<int> { 4, -2 } << -2 << 2;
     }
     void drawsLeadingOffTheBoardAreDrawnAgain()
     {
@@ -109,17 +108,16 @@ private slots:
         QFETCH(bool, taken);
         QFETCH(bool, clears);
         QFETCH(DropAction, action);
-        QCOMPARE(decideDrop(stone, newPosition, taken), (DropDecision{clears, action}));
-        QCOMPARE(completesMove(action), action == DropAction::MoveHere || action == DropAction::BackToStart
-                                            || action == DropAction::Finish);
+        QCOMPARE(decideDrop(stone, newPosition, taken), (DropDecision { clears, action }));
+        QCOMPARE(completesMove(action),
+            action == DropAction::MoveHere || action == DropAction::BackToStart || action == DropAction::Finish);
     }
 
     void sameStoneTextLosesItsExclamationOnStoneFiveOnly()
     {
         for (int stone = 1; stone <= 24; ++stone) {
-            const std::string expected = stone == 5
-                ? "Two players can't be on the same stone.  Go back to START"
-                : "Two players can't be on the same stone.  Go back to START!";
+            const std::string expected = stone == 5 ? "Two players can't be on the same stone.  Go back to START"
+                                                    : "Two players can't be on the same stone.  Go back to START!";
             QCOMPARE(sameStonePanelText(stone), expected);
         }
     }
@@ -141,15 +139,16 @@ private slots:
         QTest::addColumn<MarkerKind>("clicked");
         QTest::addColumn<QList<bool>>("ticked");
         QTest::addColumn<QList<MarkerKind>>("disabled");
-        QTest::newRow("one: cars") << 1 << M::Cars << QList<bool>{0, 1, 0} << QList<M>{M::Bicycle, M::Plane};
-        QTest::newRow("one: plane") << 1 << M::Plane << QList<bool>{0, 0, 1} << QList<M>{M::Bicycle, M::Cars};
-        QTest::newRow("two: first tick") << 2 << M::Bicycle << QList<bool>{1, 0, 0} << QList<M>{};
-        QTest::newRow("two: bicycle+plane") << 2 << M::Plane << QList<bool>{1, 0, 1} << QList<M>{M::Cars};
-        QTest::newRow("two: plane then bicycle") << 2 << M::Bicycle << QList<bool>{1, 0, 1} << QList<M>{M::Cars};
-        QTest::newRow("two: bicycle+cars") << 2 << M::Cars << QList<bool>{1, 1, 0} << QList<M>{M::Plane};
-        QTest::newRow("two: cars+plane") << 2 << M::Cars << QList<bool>{0, 1, 1} << QList<M>{M::Bicycle};
-        QTest::newRow("two: all three, plane first") << 2 << M::Bicycle << QList<bool>{1, 1, 1} << QList<M>{M::Cars};
-        QTest::newRow("three: never") << 3 << M::Cars << QList<bool>{1, 1, 0} << QList<M>{};
+        QTest::newRow("one: cars") << 1 << M::Cars << QList<bool> { 0, 1, 0 } << QList<M> { M::Bicycle, M::Plane };
+        QTest::newRow("one: plane") << 1 << M::Plane << QList<bool> { 0, 0, 1 } << QList<M> { M::Bicycle, M::Cars };
+        QTest::newRow("two: first tick") << 2 << M::Bicycle << QList<bool> { 1, 0, 0 } << QList<M> {};
+        QTest::newRow("two: bicycle+plane") << 2 << M::Plane << QList<bool> { 1, 0, 1 } << QList<M> { M::Cars };
+        QTest::newRow("two: plane then bicycle") << 2 << M::Bicycle << QList<bool> { 1, 0, 1 } << QList<M> { M::Cars };
+        QTest::newRow("two: bicycle+cars") << 2 << M::Cars << QList<bool> { 1, 1, 0 } << QList<M> { M::Plane };
+        QTest::newRow("two: cars+plane") << 2 << M::Cars << QList<bool> { 0, 1, 1 } << QList<M> { M::Bicycle };
+        QTest::newRow("two: all three, plane first")
+            << 2 << M::Bicycle << QList<bool> { 1, 1, 1 } << QList<M> { M::Cars };
+        QTest::newRow("three: never") << 3 << M::Cars << QList<bool> { 1, 1, 0 } << QList<M> {};
     }
     void ticksDisableTheBoxesThatMayNoLongerBeTicked()
     {
@@ -157,7 +156,7 @@ private slots:
         QFETCH(MarkerKind, clicked);
         QFETCH(QList<bool>, ticked);
         QFETCH(QList<MarkerKind>, disabled);
-        const Ticks t{ticked[0], ticked[1], ticked[2]};
+        const Ticks t { ticked[0], ticked[1], ticked[2] };
         QCOMPARE(list(boxesToDisable(std::int16_t(players), clicked, t)), disabled);
     }
 
@@ -168,20 +167,20 @@ private slots:
         QTest::addColumn<QString>("warning");
         const QString two = QStringLiteral("You must select two markers!");
         const QString three = QStringLiteral("You must select all three markers!");
-        QTest::newRow("one, none") << 1 << QList<bool>{0, 0, 0} << QString();
-        QTest::newRow("two, one ticked") << 2 << QList<bool>{0, 0, 1} << two;
-        QTest::newRow("two, none") << 2 << QList<bool>{0, 0, 0} << two;
-        QTest::newRow("two, two") << 2 << QList<bool>{0, 1, 1} << QString();
-        QTest::newRow("two, three") << 2 << QList<bool>{1, 1, 1} << QString();
-        QTest::newRow("three, two") << 3 << QList<bool>{1, 0, 1} << three;
-        QTest::newRow("three, three") << 3 << QList<bool>{1, 1, 1} << QString();
+        QTest::newRow("one, none") << 1 << QList<bool> { 0, 0, 0 } << QString();
+        QTest::newRow("two, one ticked") << 2 << QList<bool> { 0, 0, 1 } << two;
+        QTest::newRow("two, none") << 2 << QList<bool> { 0, 0, 0 } << two;
+        QTest::newRow("two, two") << 2 << QList<bool> { 0, 1, 1 } << QString();
+        QTest::newRow("two, three") << 2 << QList<bool> { 1, 1, 1 } << QString();
+        QTest::newRow("three, two") << 3 << QList<bool> { 1, 0, 1 } << three;
+        QTest::newRow("three, three") << 3 << QList<bool> { 1, 1, 1 } << QString();
     }
     void closingChecksTheTicksAgainstThePlayers()
     {
         QFETCH(int, players);
         QFETCH(QList<bool>, ticked);
         QFETCH(QString, warning);
-        const auto w = closeWarning(std::int16_t(players), Ticks{ticked[0], ticked[1], ticked[2]});
+        const auto w = closeWarning(std::int16_t(players), Ticks { ticked[0], ticked[1], ticked[2] });
         QCOMPARE(w ? QString::fromLatin1(*w) : QString(), warning);
     }
 
@@ -192,13 +191,13 @@ private slots:
         QCOMPARE(markerOfTag(""), std::nullopt);
         QCOMPARE(markerOfKey("plane"), std::optional(MarkerKind::Plane));
         QCOMPARE(markerOfKey("PLANE"), std::nullopt);
-        QCOMPARE(otherMarkers(MarkerKind::Cars), (std::array{MarkerKind::Bicycle, MarkerKind::Plane}));
+        QCOMPARE(otherMarkers(MarkerKind::Cars), (std::array { MarkerKind::Bicycle, MarkerKind::Plane }));
     }
 
     void pathLinesJoinFacingSidesOfNeighbouringStones()
     {
-        QCOMPARE(pathLine(0), (Segment{2040, 1320, 2520, 840}));
-        QCOMPARE(pathLine(24), (Segment{5160, 3360, 5520, 3360}));
+        QCOMPARE(pathLine(0), (Segment { 2040, 1320, 2520, 840 }));
+        QCOMPARE(pathLine(24), (Segment { 5160, 3360, 5520, 3360 }));
         for (int i = 0; i < 25; ++i) {
             const Segment s = pathLine(i);
             const Rect a = stoneRect(i), b = stoneRect(i + 1);
@@ -215,7 +214,7 @@ private slots:
     {
         QCOMPARE(stoneColor(0), 0x00FFFFFFu);
         QCOMPARE(stoneColor(25), 0x00FFFFFFu);
-        const std::uint32_t turn[] = {0x000000FF, 0x0000FF00, 0x0000FFFF, 0x00FFFF00};
+        const std::uint32_t turn[] = { 0x000000FF, 0x0000FF00, 0x0000FFFF, 0x00FFFF00 };
         for (int i = 1; i <= 24; ++i)
             QCOMPARE(stoneColor(i), turn[(i - 1) % 4]);
         QCOMPARE(markerRect(MarkerKind::Plane, 0).left, 1320.0);

@@ -33,8 +33,7 @@ bool off(ui::Label *l)
 
 } // namespace
 
-class BoardWindowTest : public QObject
-{
+class BoardWindowTest : public QObject {
     Q_OBJECT
     ProgramFixture fx;
 
@@ -59,7 +58,7 @@ private slots:
         for (M k : allMarkers) {
             QVERIFY(b.flag(k));
             QCOMPARE(b.position(k), std::int16_t(0));
-            QCOMPARE(stonesOf(b, k), std::vector<int>{0});
+            QCOMPARE(stonesOf(b, k), std::vector<int> { 0 });
             QVERIFY(ui::visible(b.markerPicture(k, 26)));
             QVERIFY(!b.markerPicture(k, 26)->AutomaticDrag());
             QVERIFY(b.markerPicture(k, 26)->Tag().isEmpty());
@@ -70,7 +69,7 @@ private slots:
             QVERIFY(b.menuItem(k)->isEnabled());
             QCOMPARE(b.tbrYourMoves()->button(names(k).toolbarKey)->toolTip(), QString::fromLatin1(names(k).toolTip));
         }
-        QCOMPARE(b.tbrYourMoves()->keys(), (QStringList{"bicycle", "cars", "plane"}));
+        QCOMPARE(b.tbrYourMoves()->keys(), (QStringList { "bicycle", "cars", "plane" }));
         for (int v = -2; v <= 4; ++v)
             QVERIFY(!ui::enabled(b.spinnerLabel(std::int16_t(v))));
         QCOMPARE(b.picBrookhop(9)->Left(), 9480.0);
@@ -95,7 +94,7 @@ private slots:
     {
         frmBrookhop &b = openBoard();
         b.sbrDisplayMessage()->setPanelText(QStringLiteral("msg"), QStringLiteral("old"));
-        planSpins({-2, -1, 3, 2});
+        planSpins({ -2, -1, 3, 2 });
         clickOption(b, M::Cars);
         QCOMPARE(b.spinValue, std::int16_t(3));
         QCOMPARE(b.newPosition, std::int16_t(3));
@@ -115,9 +114,9 @@ private slots:
     void aZeroLosesTheTurnAndTheMarkerPictureUnselects()
     {
         frmBrookhop &b = openBoard();
-        planSpins({0, 2});
+        planSpins({ 0, 2 });
         clickOption(b, M::Bicycle);
-        QCOMPARE(fx.dialogs.texts(), QStringList{"You lose a turn!"});
+        QCOMPARE(fx.dialogs.texts(), QStringList { "You lose a turn!" });
         QCOMPARE(fx.dialogs.shown[0].icon, ui::MsgIcon::None);
         QVERIFY(fx.dialogs.shown[0].title.isEmpty());
         QCOMPARE(msg(b), QStringLiteral("You lose a turn!"));
@@ -137,10 +136,10 @@ private slots:
     void aDropOnTheSpunStoneMovesTheMarkerAndTidiesThePanel()
     {
         frmBrookhop &b = openBoard();
-        planSpins({4});
+        planSpins({ 4 });
         clickOption(b, M::Plane);
         drag(b, M::Plane, 4);
-        QCOMPARE(stonesOf(b, M::Plane), std::vector<int>{4});
+        QCOMPARE(stonesOf(b, M::Plane), std::vector<int> { 4 });
         QVERIFY(b.moveDone);
         QVERIFY(!b.optPlane()->Value());
         QVERIFY(off(b.lblFour()));
@@ -150,7 +149,7 @@ private slots:
     void refusedDropsChangeNothing()
     {
         frmBrookhop &b = openBoard();
-        planSpins({3});
+        planSpins({ 3 });
         clickOption(b, M::Bicycle);
         auto setMsg = [&](const char *t) { b.sbrDisplayMessage()->setPanelText("msg", t); };
         setMsg("kept");
@@ -160,9 +159,9 @@ private slots:
         QVERIFY(msg(b).isEmpty());
         drag(b, M::Bicycle, 25);
         QCOMPARE(msg(b), QStringLiteral("You must land on FINISH by exact count."));
-        QCOMPARE(fx.dialogs.texts(), QStringList{"You must land on FINISH by exact count."});
+        QCOMPARE(fx.dialogs.texts(), QStringList { "You must land on FINISH by exact count." });
         for (M k : allMarkers)
-            QCOMPARE(stonesOf(b, k), std::vector<int>{0});
+            QCOMPARE(stonesOf(b, k), std::vector<int> { 0 });
         QCOMPARE(b.bicyclePosition, std::int16_t(3));
         QVERIFY(!b.moveDone);
         QVERIFY(b.optBicycle()->Value());
@@ -175,7 +174,7 @@ private slots:
     void dropsOnAnythingButAStonesSurfaceDoNothing()
     {
         frmBrookhop &b = openBoard();
-        planSpins({2, 2});
+        planSpins({ 2, 2 });
         clickOption(b, M::Cars);
         drag(b, M::Cars, 2);
         clickOption(b, M::Bicycle); // the bicycle's spin also names stone 2
@@ -190,8 +189,8 @@ private slots:
         sendDrop(b.picBrookhop(2), b.picBrookhop(2)->rect().bottomRight() - QPoint(2, 2), text);
         QCOMPARE(msg(b), QStringLiteral("kept"));
         QVERIFY(fx.dialogs.shown.isEmpty());
-        QCOMPARE(stonesOf(b, M::Bicycle), std::vector<int>{0});
-        QCOMPARE(stonesOf(b, M::Cars), std::vector<int>{2});
+        QCOMPARE(stonesOf(b, M::Bicycle), std::vector<int> { 0 });
+        QCOMPARE(stonesOf(b, M::Cars), std::vector<int> { 2 });
         // The same drop on the stone's own surface meets the cars there.
         drag(b, M::Bicycle, 2);
         QCOMPARE(fx.dialogs.texts().size(), 1);
@@ -202,28 +201,28 @@ private slots:
     void aDropOnAFinishersPictureDoesNothing()
     {
         frmBrookhop &b = openBoard();
-        planSpins({4, 4, 4, 4, 4, 4, 1});
+        planSpins({ 4, 4, 4, 4, 4, 4, 1 });
         for (int i = 0; i < 7; ++i) {
             clickOption(b, M::Plane);
             drag(b, M::Plane, b.planePosition);
         }
-        QCOMPARE(stonesOf(b, M::Plane), std::vector<int>{25});
+        QCOMPARE(stonesOf(b, M::Plane), std::vector<int> { 25 });
         QVERIFY(!ui::enabled(b.imgPlane(25)));
         fx.dialogs.clear();
         sendDrop(b.imgPlane(25), QPoint(3, 3), ui::dragPayload(b.imgCars(0)));
         QVERIFY(fx.dialogs.shown.isEmpty());
-        QCOMPARE(stonesOf(b, M::Cars), std::vector<int>{0});
+        QCOMPARE(stonesOf(b, M::Cars), std::vector<int> { 0 });
         QCOMPARE(b.finishPlace, std::int16_t(2));
         // On FINISH's own surface the same drop is accepted: the spin's result is still 25.
         drag(b, M::Cars, 25);
-        QCOMPARE(fx.dialogs.texts(), QStringList{"You came in second place."});
-        QCOMPARE(stonesOf(b, M::Cars), std::vector<int>{25});
+        QCOMPARE(fx.dialogs.texts(), QStringList { "You came in second place." });
+        QCOMPARE(stonesOf(b, M::Cars), std::vector<int> { 25 });
     }
 
     void aTakenStoneSendsTheNewcomerBackToStart()
     {
         frmBrookhop &b = openBoard();
-        planSpins({4, 1, 4, 3, 1});
+        planSpins({ 4, 1, 4, 3, 1 });
         clickOption(b, M::Cars);
         drag(b, M::Cars, 4);
         clickOption(b, M::Cars);
@@ -236,31 +235,31 @@ private slots:
         QCOMPARE(b.bicyclePosition, std::int16_t(5));
         drag(b, M::Bicycle, 5);
         QCOMPARE(msg(b), QStringLiteral("Two players can't be on the same stone.  Go back to START"));
-        QCOMPARE(fx.dialogs.texts(), QStringList{"Two players can't be on the same stone.\r\nGo back to START!"});
-        QCOMPARE(stonesOf(b, M::Bicycle), std::vector<int>{0});
+        QCOMPARE(fx.dialogs.texts(), QStringList { "Two players can't be on the same stone.\r\nGo back to START!" });
+        QCOMPARE(stonesOf(b, M::Bicycle), std::vector<int> { 0 });
         QCOMPARE(b.bicyclePosition, std::int16_t(0));
-        QCOMPARE(stonesOf(b, M::Cars), std::vector<int>{5});
+        QCOMPARE(stonesOf(b, M::Cars), std::vector<int> { 5 });
         QCOMPARE(b.carsPosition, std::int16_t(5));
         QVERIFY(off(b.lblOne()) && !b.optBicycle()->Value());
         // Dropped again on the plane's stone 3, the cars go back to START; the text ends in "!".
         b.newPosition = 3;
         drag(b, M::Cars, 3);
         QCOMPARE(msg(b), QStringLiteral("Two players can't be on the same stone.  Go back to START!"));
-        QCOMPARE(stonesOf(b, M::Cars), std::vector<int>{0});
-        QCOMPARE(stonesOf(b, M::Plane), std::vector<int>{3});
+        QCOMPARE(stonesOf(b, M::Cars), std::vector<int> { 0 });
+        QCOMPARE(stonesOf(b, M::Plane), std::vector<int> { 3 });
     }
 
     // After a lost turn newPosition names the marker's own stone, where it meets itself.
     void aLostTurnDroppedOnItsOwnStoneGoesBackToStart()
     {
         frmBrookhop &b = openBoard();
-        planSpins({2, 0});
+        planSpins({ 2, 0 });
         clickOption(b, M::Plane);
         drag(b, M::Plane, 2);
         clickOption(b, M::Plane);
-        QCOMPARE(fx.dialogs.texts(), QStringList{"You lose a turn!"});
+        QCOMPARE(fx.dialogs.texts(), QStringList { "You lose a turn!" });
         drag(b, M::Plane, 2);
-        QCOMPARE(stonesOf(b, M::Plane), std::vector<int>{0});
+        QCOMPARE(stonesOf(b, M::Plane), std::vector<int> { 0 });
         QCOMPARE(b.planePosition, std::int16_t(0));
         QVERIFY(!b.optPlane()->Value());
     }
@@ -268,7 +267,7 @@ private slots:
     void toolbarAndMenuSpinWithoutSelectingTheButton()
     {
         frmBrookhop &b = openBoard();
-        planSpins({0, 1, 2});
+        planSpins({ 0, 1, 2 });
         clickOption(b, M::Bicycle); // lost turn: the bicycle's button stays selected
         clickToolbar(b, QStringLiteral("cars"));
         QCOMPARE(b.carsPosition, std::int16_t(1));
@@ -290,7 +289,7 @@ private slots:
     void everyReleaseOverStartPopsUpHowToStart()
     {
         frmBrookhop &b = openBoard();
-        for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        for (Qt::MouseButton button : { Qt::LeftButton, Qt::RightButton }) {
             QTimer::singleShot(0, [] {
                 auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
                 QVERIFY(menu);
@@ -306,25 +305,25 @@ private slots:
     void restartMidGameKeepsTheSpinItDidNotUndo()
     {
         frmBrookhop &b = openBoard();
-        planSpins({4, 3, 2, 4, 4, 4, 4, 4, 1});
+        planSpins({ 4, 3, 2, 4, 4, 4, 4, 4, 1 });
         for (M k : allMarkers) {
             clickOption(b, k);
             drag(b, k, b.position(k));
         }
         // Bicycle to FINISH: 4, then 4 + 4 + 4 + 4 + 4 + 1 in six moves.
-        planSpins({4, 4, 4, 4, 4, 1});
+        planSpins({ 4, 4, 4, 4, 4, 1 });
         for (int i = 0; i < 6; ++i) {
             clickOption(b, M::Bicycle);
             drag(b, M::Bicycle, b.bicyclePosition);
         }
         QCOMPARE(b.finishPlace, std::int16_t(2));
         QVERIFY(!b.bicycleFlag && !b.imgBicycle(25)->isEnabled());
-        planSpins({2});
+        planSpins({ 2 });
         clickOption(b, M::Cars);
         b.sbrDisplayMessage()->setPanelText("msg", "kept");
         QTest::mouseClick(b.cmdRestart(), Qt::LeftButton);
         for (M k : allMarkers) {
-            QCOMPARE(stonesOf(b, k), std::vector<int>{0});
+            QCOMPARE(stonesOf(b, k), std::vector<int> { 0 });
             QVERIFY(b.flag(k) && ui::enabled(b.optionButton(k)) && b.menuItem(k)->isEnabled());
             QVERIFY(ui::enabled(b.markerPicture(k, 25)) && ui::visible(b.markerPicture(k, 26)));
             QCOMPARE(b.position(k), std::int16_t(0));
@@ -339,7 +338,7 @@ private slots:
         QCOMPARE(msg(b), QStringLiteral("kept"));
         // Until the next spin, a drop on stone 5 is still accepted; it turns the label off.
         drag(b, M::Plane, 5);
-        QCOMPARE(stonesOf(b, M::Plane), std::vector<int>{5});
+        QCOMPARE(stonesOf(b, M::Plane), std::vector<int> { 5 });
         QVERIFY(off(b.lblTwo()) && !b.optCars()->Value());
     }
 
@@ -360,7 +359,7 @@ private slots:
     void aReloadShowsEveryMarkerOnStartAndKeepsTheLastSpin()
     {
         frmBrookhop &b = openBoard();
-        planSpins({3, 1});
+        planSpins({ 3, 1 });
         clickOption(b, M::Cars);
         drag(b, M::Cars, 3);
         clickToolbar(b, QStringLiteral("plane"));
@@ -371,7 +370,7 @@ private slots:
         ProgramFixture::settle();
         b.show();
         for (M k : allMarkers) {
-            QCOMPARE(stonesOf(b, k), std::vector<int>{0});
+            QCOMPARE(stonesOf(b, k), std::vector<int> { 0 });
             QVERIFY(b.flag(k));
             QCOMPARE(b.position(k), std::int16_t(0));
         }
@@ -383,7 +382,7 @@ private slots:
         QVERIFY(!ui::enabled(b.lblOne()));
         QVERIFY(b.mnuPlayerOptions()->isEnabled());
         // The first spin of the reloaded board counts from START.
-        planSpins({2});
+        planSpins({ 2 });
         clickOption(b, M::Cars);
         QCOMPARE(b.carsPosition, std::int16_t(2));
     }

@@ -9,11 +9,13 @@
 namespace {
 
 // A blue window with a toolbar and a status bar, as the board game has.
-class BarsForm : public ui::Form
-{
+class BarsForm : public ui::Form {
     Q_OBJECT
 public:
-    BarsForm() : Form(QStringLiteral("BarsForm")) {}
+    BarsForm()
+        : Form(QStringLiteral("BarsForm"))
+    {
+    }
     UI_CONTROL(ui::ToolBar, tbrMoves)
     UI_CONTROL(ui::StatusBar, sbrMessage)
 
@@ -27,16 +29,15 @@ protected:
     QList<ui::ControlSpec> controls() const override
     {
         return {
-            ui::toolBar("tbrMoves").buttons({{QStringLiteral("a"), QStringLiteral("A"), {}}}),
-            ui::statusBar("sbrMessage").panels({{QStringLiteral("msg"), ui::PanelStyle::Text}}),
+            ui::toolBar("tbrMoves").buttons({ { QStringLiteral("a"), QStringLiteral("A"), {} } }),
+            ui::statusBar("sbrMessage").panels({ { QStringLiteral("msg"), ui::PanelStyle::Text } }),
         };
     }
 };
 
 } // namespace
 
-class BarsTest : public QObject
-{
+class BarsTest : public QObject {
     Q_OBJECT
     ProgramFixture fx;
 
@@ -53,7 +54,7 @@ private slots:
         QCOMPARE(f.sbrMessage()->palette().color(QPalette::Window), system);
         QCOMPARE(f.tbrMoves()->palette().color(QPalette::Window), system);
         QCOMPARE(f.sbrMessage()->panel(0)->palette().color(QPalette::WindowText),
-                 QApplication::palette().color(QPalette::WindowText));
+            QApplication::palette().color(QPalette::WindowText));
     }
 };
 

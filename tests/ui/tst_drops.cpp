@@ -10,11 +10,13 @@
 namespace {
 
 // A stone with a picture inside it, as the board game has.
-class StoneForm : public ui::Form
-{
+class StoneForm : public ui::Form {
     Q_OBJECT
 public:
-    StoneForm() : Form(QStringLiteral("StoneForm")) {}
+    StoneForm()
+        : Form(QStringLiteral("StoneForm"))
+    {
+    }
     UI_CONTROL(ui::PictureBox, picStone)
     UI_CONTROL(ui::Image, imgInside)
     UI_CONTROL(ui::Image, imgDragged)
@@ -51,8 +53,7 @@ void drop(QWidget *target, QPoint at, ui::ControlBase *source)
 
 } // namespace
 
-class DropsTest : public QObject
-{
+class DropsTest : public QObject {
     Q_OBJECT
     ProgramFixture fx;
 
