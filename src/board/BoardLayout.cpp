@@ -58,10 +58,31 @@ double onGrid(double twips)
     return std::floor(twips / 120) * 120;
 }
 
-// One end of a path line on one axis: the side of the stone that faces the other stone.
-double facingSide(double nearEdge, double farEdge, bool towardsFar)
+// The extent of a stone on one axis.
+struct Span {
+    double start, length;
+    double end() const { return start + length; }
+};
+
+// Along the axis on which two stones lie apart, a line runs from the side of one that faces
+// the other to the facing side of the other.
+void along(Span a, Span b, double &from, double &to)
 {
-    return onGrid(towardsFar ? farEdge : nearEdge);
+    const bool forward = b.start >= a.end();
+    from = onGrid(forward ? a.end() : a.start);
+    to = onGrid(forward ? b.start : b.end());
+}
+
+// Across it, a line leaves each stone at its middle; stones of one row (or column) are joined
+// level, through the middle of the smaller of the two.
+void across(Span a, Span b, double &from, double &to)
+{
+    if (a.start == b.start) {
+        from = to = onGrid(a.start + std::min(a.length, b.length) / 2);
+    } else {
+        from = onGrid(a.start + a.length / 2);
+        to = onGrid(b.start + b.length / 2);
+    }
 }
 
 } // namespace
@@ -81,29 +102,15 @@ Segment pathLine(int i)
 {
     const Rect a = stoneRect(i);
     const Rect b = stoneRect(i + 1);
-    const bool sideBySide = b.left >= a.right() || a.left >= b.right();
+    const Span ax { a.left, a.width }, ay { a.top, a.height };
+    const Span bx { b.left, b.width }, by { b.top, b.height };
     Segment s {};
-    if (sideBySide) {
-        const bool rightwards = b.left >= a.right();
-        s.x1 = facingSide(a.left, a.right(), rightwards);
-        s.x2 = facingSide(b.left, b.right(), !rightwards);
-        // Stones of one row are joined level, through the middle of the shorter of the two.
-        if (a.top == b.top) {
-            s.y1 = s.y2 = onGrid(a.top + std::min(a.height, b.height) / 2);
-        } else {
-            s.y1 = onGrid(a.top + a.height / 2);
-            s.y2 = onGrid(b.top + b.height / 2);
-        }
+    if (b.left >= a.right() || a.left >= b.right()) {
+        along(ax, bx, s.x1, s.x2);
+        across(ay, by, s.y1, s.y2);
     } else {
-        const bool downwards = b.top >= a.bottom();
-        s.y1 = facingSide(a.top, a.bottom(), downwards);
-        s.y2 = facingSide(b.top, b.bottom(), !downwards);
-        if (a.left == b.left) {
-            s.x1 = s.x2 = onGrid(a.left + std::min(a.width, b.width) / 2);
-        } else {
-            s.x1 = onGrid(a.left + a.width / 2);
-            s.x2 = onGrid(b.left + b.width / 2);
-        }
+        along(ay, by, s.y1, s.y2);
+        across(ax, bx, s.x1, s.x2);
     }
     return s;
 }

@@ -14,6 +14,28 @@
 
 namespace boardtest {
 
+frmBrookhop &openBoard()
+{
+    frmBrookhop &b = ui::form<frmBrookhop>();
+    b.show();
+    return b;
+}
+
+QString statusText(frmBrookhop &board)
+{
+    return board.sbrDisplayMessage()->panelText(QStringLiteral("msg"));
+}
+
+bool lit(ui::Label *label)
+{
+    return ui::enabled(label) && ui::foreColor(label) == ui::rgb(255, 0, 0);
+}
+
+bool off(ui::Label *label)
+{
+    return !ui::enabled(label) && ui::foreColor(label) == 0;
+}
+
 void planSpins(const std::vector<int> &values)
 {
     std::vector<float> r;

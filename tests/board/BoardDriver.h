@@ -2,6 +2,7 @@
 #include "board/MarkerKind.h"
 
 #include <QPoint>
+#include <QString>
 #include <functional>
 #include <vector>
 
@@ -11,10 +12,19 @@ class frmBrookhop;
 class frmPlayerOptions;
 namespace ui {
 class ControlBase;
+class Label;
 }
 
 // Drives the board the way a player does: clicks on the real widgets and real drop events.
 namespace boardtest {
+
+// Loads and shows the board.
+frmBrookhop &openBoard();
+// The text of the status bar's message panel.
+QString statusText(frmBrookhop &board);
+// A spinner label lit by a spin (enabled, red text), or turned off after a drop (disabled, black).
+bool lit(ui::Label *label);
+bool off(ui::Label *label);
 
 // Makes the next spins give these values (-2 to 4), in order.
 void planSpins(const std::vector<int> &values);

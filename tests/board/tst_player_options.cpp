@@ -15,13 +15,6 @@ class PlayerOptionsTest : public QObject {
     Q_OBJECT
     ProgramFixture fx;
 
-    frmBrookhop &openBoard()
-    {
-        frmBrookhop &b = form<frmBrookhop>();
-        b.show();
-        return b;
-    }
-
     static bool inPlay(frmBrookhop &b, M k)
     {
         const bool shown = ui::visible(b.markerPicture(k, 0)) && ui::visible(b.markerPicture(k, 26));
