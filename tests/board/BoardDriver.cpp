@@ -5,8 +5,6 @@
 #include "board/frmPlayerOptions.h"
 #include "ui/Random.h"
 
-#include <QCoreApplication>
-#include <QDropEvent>
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
@@ -42,17 +40,6 @@ void planSpins(const std::vector<int> &values)
     for (int v : values)
         r.push_back(float((v + 2.5) / 7.0));
     ui::setRandomSequence(r);
-}
-
-void sendDrop(QWidget *target, QPoint at, QMimeData *mime)
-{
-    QDragEnterEvent enter(at, Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &enter);
-    QDragMoveEvent move(at, Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &move);
-    QDropEvent drop(at, Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &drop);
-    delete mime;
 }
 
 void dropOnStone(frmBrookhop &board, ui::ControlBase *source, int stone)

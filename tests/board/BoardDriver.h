@@ -1,5 +1,6 @@
 #pragma once
 #include "board/MarkerKind.h"
+#include "support/DropEvents.h"
 
 #include <QPoint>
 #include <QString>
@@ -29,9 +30,6 @@ bool off(ui::Label *label);
 // Makes the next spins give these values (-2 to 4), in order.
 void planSpins(const std::vector<int> &values);
 
-// A drag entering, moving over and dropped on `target` at `at`; the event reaches the widget
-// exactly as a drop of the platform does (an unaccepted one travels on to the parents).
-void sendDrop(QWidget *target, QPoint at, QMimeData *mime);
 // A drop of `source` on the stone's own surface, away from the marker pictures inside it.
 void dropOnStone(frmBrookhop &board, ui::ControlBase *source, int stone);
 

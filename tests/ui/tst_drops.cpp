@@ -1,9 +1,9 @@
+#include "support/DropEvents.h"
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
 #include "ui/Form.h"
 #include "ui/Picture.h"
 
-#include <QDropEvent>
 #include <QMimeData>
 #include <QTest>
 
@@ -41,14 +41,7 @@ protected:
 
 void drop(QWidget *target, QPoint at, ui::ControlBase *source)
 {
-    QMimeData *mime = ui::dragPayload(source);
-    QDragEnterEvent enter(at, Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &enter);
-    QDragMoveEvent move(at, Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &move);
-    QDropEvent dropEvent(at, Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &dropEvent);
-    delete mime;
+    sendDrop(target, at, ui::dragPayload(source));
 }
 
 } // namespace
