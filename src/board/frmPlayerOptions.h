@@ -1,19 +1,44 @@
 #pragma once
+#include "board/MarkerKind.h"
+#include "board/PlayerOptionsRule.h"
+#include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/Picture.h"
+#include "ui/Twips.h"
 
-// Placeholder until this window is built: an empty window that can be closed.
-class frmPlayerOptions : public ui::Form
-{
+// The small modal dialog in which the players say which markers take part. It keeps no state
+// of its own: each tick puts its marker into play on the board at once, and closing (only by
+// the close box) checks that the ticks fit the board's optionChoice, warning and taking every
+// marker off the board again when they do not.
+class frmPlayerOptions : public ui::Form {
     Q_OBJECT
 public:
-    frmPlayerOptions() : Form(QStringLiteral("frmPlayerOptions")) {}
+    frmPlayerOptions();
+
+    UI_CONTROL(ui::Label, lblDirections)
+    UI_CONTROL(ui::Frame, fraPlayerOptions)
+    UI_CONTROL(ui::CheckBox, chkBicycle)
+    UI_CONTROL(ui::CheckBox, chkCars)
+    UI_CONTROL(ui::CheckBox, chkPlane)
+    UI_CONTROL(ui::Image, imgBicycle)
+    UI_CONTROL(ui::Image, imgCars)
+    UI_CONTROL(ui::Image, imgPlane)
+
+    ui::CheckBox *checkBox(MarkerKind kind);
+
+    void chkBicycle_Click();
+    void chkCars_Click();
+    void chkPlane_Click();
 
 protected:
-    ui::FormSpec formSpec() const override
-    {
-        ui::FormSpec f;
-        f.caption = QStringLiteral("Player Options");
-        f.centred = true;
-        return f;
-    }
+    ui::FormSpec formSpec() const override;
+    QList<ui::ControlSpec> controls() const override;
+    void wire() override;
+    void Form_Load() override;
+    void Form_Unload(std::int16_t &Cancel) override;
+
+private:
+    void markerReset();
+    void ticked(MarkerKind kind);
+    board::Ticks ticks();
 };

@@ -1,12 +1,27 @@
 #include "ui/Bars.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLocale>
 
 namespace ui {
+namespace {
+
+// The bars are drawn in the system's colours, whatever back colour their window has.
+void useSystemColors(QWidget *bar)
+{
+    const QPalette system = QApplication::palette();
+    QPalette p = bar->palette();
+    for (auto role : {QPalette::Window, QPalette::WindowText, QPalette::Button, QPalette::ButtonText})
+        p.setBrush(role, system.brush(role));
+    bar->setPalette(p);
+    bar->setAutoFillBackground(true);
+}
+
+} // namespace
 
 ToolBar::ToolBar(QWidget *parent)
     : QToolBar(parent)
@@ -16,6 +31,7 @@ ToolBar::ToolBar(QWidget *parent)
     setFloatable(false);
     setIconSize(QSize(16, 16));
     setToolButtonStyle(Qt::ToolButtonIconOnly);
+    useSystemColors(this);
 }
 
 void ToolBar::setButtons(const QList<ToolButtonSpec> &buttons)
@@ -53,7 +69,7 @@ StatusBar::StatusBar(QWidget *parent)
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 1, 2, 1);
     layout->setSpacing(2);
-    setAutoFillBackground(true);
+    useSystemColors(this);
     m_clock.setSingleShot(true);
     connect(&m_clock, &QTimer::timeout, this, &StatusBar::refreshClock);
 }

@@ -205,6 +205,13 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *e)
         emit Click();
 }
 
+bool PictureBox::onOwnSurface(const QPointF &at) const
+{
+    // Qt hands a drop that a disabled control inside cannot take on to this box; the control
+    // still covers that part of the box.
+    return childAt(at.toPoint()) == nullptr;
+}
+
 void PictureBox::dragEnterEvent(QDragEnterEvent *e)
 {
     if (dragSource(e->mimeData()))
@@ -215,7 +222,7 @@ void PictureBox::dragEnterEvent(QDragEnterEvent *e)
 
 void PictureBox::dragMoveEvent(QDragMoveEvent *e)
 {
-    if (dragSource(e->mimeData()))
+    if (dragSource(e->mimeData()) && onOwnSurface(e->position()))
         e->acceptProposedAction();
     else
         e->ignore();
@@ -224,7 +231,7 @@ void PictureBox::dragMoveEvent(QDragMoveEvent *e)
 void PictureBox::dropEvent(QDropEvent *e)
 {
     ControlBase *source = dragSource(e->mimeData());
-    if (!source) {
+    if (!source || !onOwnSurface(e->position())) {
         e->ignore();
         return;
     }

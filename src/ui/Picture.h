@@ -10,7 +10,8 @@ class QMimeData;
 
 // Images and picture boxes, and the drag and drop between them: an image in automatic drag
 // mode starts a drag as soon as it is pressed, with its drag icon as the drag image; a picture
-// box receives the drop with the dragged control. Drags that carry anything else (text or
+// box receives the drop with the dragged control, but only on its own surface, never on a
+// control that lies inside it (enabled or not). Drags that carry anything else (text or
 // files from another program) are refused.
 namespace ui {
 
@@ -78,6 +79,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent *e) override;
     void dragMoveEvent(QDragMoveEvent *e) override;
     void dropEvent(QDropEvent *e) override;
+private:
+    bool onOwnSurface(const QPointF &at) const;
 };
 
 } // namespace ui

@@ -1,0 +1,132 @@
+// The board window's moves: the drop of a marker on a stone, and Restart.
+#include "board/BoardLayout.h"
+#include "board/DropRule.h"
+#include "board/frmBrookhop.h"
+#include "ui/Dialogs.h"
+
+#include <QAction>
+
+using namespace ui;
+
+namespace {
+
+constexpr quint32 black = rgb(0, 0, 0);
+
+QString text(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+bool frmBrookhop::stoneHoldsMarker(int stone)
+{
+    for (MarkerKind kind : allMarkers) {
+        if (visible(markerPicture(kind, stone)))
+            return true;
+    }
+    return false;
+}
+
+void frmBrookhop::moveMarker(MarkerKind kind, ControlBase *source, int stone)
+{
+    source->widget()->hide();
+    markerPicture(kind, stone)->show();
+}
+
+void frmBrookhop::sendBackToStart(MarkerKind kind, ControlBase *source, int stone)
+{
+    setMessage(text(board::sameStonePanelText(stone)));
+    MsgBox(QString::fromLatin1(board::sameStoneMessage));
+    if (!isLoaded())
+        return;
+    moveMarker(kind, source, board::startStone);
+    position(kind) = 0;
+}
+
+void frmBrookhop::finishMarker(MarkerKind kind, ControlBase *source)
+{
+    moveMarker(kind, source, board::finishStone);
+    // A finisher leaves play: it can no longer be dragged or spun.
+    markerPicture(kind, board::finishStone)->setEnabled(false);
+    optionButton(kind)->setEnabled(false);
+    menuItem(kind)->setEnabled(false);
+    flag(kind) = false;
+    const board::FinishPlace place = board::finishPlaceFor(finishPlace);
+    MsgBox(text(place.message));
+    finishPlace = place.nextPlace;
+}
+
+void frmBrookhop::picBrookhop_DragDrop(std::int16_t Index, ControlBase *Source, double, double)
+{
+    // Only the board's marker pictures carry a marker's drag tag; nothing else is moved.
+    const auto kind = Source ? markerOfTag(Source->Tag().toStdString()) : std::nullopt;
+    if (!kind)
+        return;
+    const board::DropDecision decision = board::decideDrop(Index, newPosition, stoneHoldsMarker(Index));
+    if (decision.clearsStatus)
+        setMessage(QString());
+    switch (decision.action) {
+    case board::DropAction::Nothing:
+        break;
+    case board::DropAction::MoveHere:
+        moveMarker(*kind, Source, Index);
+        break;
+    case board::DropAction::BackToStart:
+        sendBackToStart(*kind, Source, Index);
+        break;
+    case board::DropAction::ExactCountMessage: {
+        const QString exact = QString::fromLatin1(board::exactCountMessage);
+        setMessage(exact);
+        MsgBox(exact);
+        break;
+    }
+    case board::DropAction::Finish:
+        finishMarker(*kind, Source);
+        break;
+    }
+    if (board::completesMove(decision.action))
+        moveDone = true;
+    if (isLoaded())
+        afterDrop();
+}
+
+// Ends every drop, accepted or not, once a move has been done since the latest spin.
+void frmBrookhop::afterDrop()
+{
+    if (!moveDone)
+        return;
+    for (MarkerKind kind : allMarkers) {
+        if (optionButton(kind)->Value()) {
+            optionButton(kind)->setValue(false);
+            break;
+        }
+    }
+    Label *lit = spinnerLabel(spinValue);
+    lit->setEnabled(false);
+    setForeColor(lit, black);
+}
+
+void frmBrookhop::cmdRestart_Click()
+{
+    for (int i = 1; i <= board::finishStone; ++i) {
+        for (MarkerKind kind : allMarkers)
+            markerPicture(kind, i)->hide();
+    }
+    for (MarkerKind kind : allMarkers)
+        markerPicture(kind, board::startStone)->show();
+    for (MarkerKind kind : allMarkers)
+        optionButton(kind)->setEnabled(true);
+    for (MarkerKind kind : allMarkers)
+        markerPicture(kind, board::finishStone)->setEnabled(true);
+    for (MarkerKind kind : allMarkers)
+        markerPicture(kind, board::spinnerPicture)->show();
+    for (MarkerKind kind : allMarkers)
+        menuItem(kind)->setEnabled(true);
+    for (MarkerKind kind : allMarkers)
+        flag(kind) = true;
+    mnuPlayerOptions()->setEnabled(true);
+    finishPlace = 1;
+    for (MarkerKind kind : allMarkers)
+        position(kind) = 0;
+}

@@ -1,0 +1,107 @@
+#include "BoardDriver.h"
+
+#include "board/BoardLayout.h"
+#include "board/frmBrookhop.h"
+#include "board/frmPlayerOptions.h"
+#include "ui/Random.h"
+
+#include <QMimeData>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+namespace boardtest {
+
+frmBrookhop &openBoard()
+{
+    frmBrookhop &b = ui::form<frmBrookhop>();
+    b.show();
+    return b;
+}
+
+QString statusText(frmBrookhop &board)
+{
+    return board.sbrDisplayMessage()->panelText(QStringLiteral("msg"));
+}
+
+bool lit(ui::Label *label)
+{
+    return ui::enabled(label) && ui::foreColor(label) == ui::rgb(255, 0, 0);
+}
+
+bool off(ui::Label *label)
+{
+    return !ui::enabled(label) && ui::foreColor(label) == 0;
+}
+
+void planSpins(const std::vector<int> &values)
+{
+    std::vector<float> r;
+    for (int v : values)
+        r.push_back(float((v + 2.5) / 7.0));
+    ui::setRandomSequence(r);
+}
+
+void dropOnStone(frmBrookhop &board, ui::ControlBase *source, int stone)
+{
+    QWidget *s = board.picBrookhop(stone);
+    const QPoint corner = s->rect().bottomRight() - QPoint(2, 2);
+    if (s->childAt(corner))
+        qFatal("the corner of stone %d is covered", stone);
+    sendDrop(s, corner, ui::dragPayload(source));
+}
+
+std::vector<int> stonesOf(frmBrookhop &board, MarkerKind kind)
+{
+    std::vector<int> stones;
+    for (int i = 0; i < board::stoneCount; ++i) {
+        if (ui::visible(board.markerPicture(kind, i)))
+            stones.push_back(i);
+    }
+    return stones;
+}
+
+int stoneOf(frmBrookhop &board, MarkerKind kind)
+{
+    const auto stones = stonesOf(board, kind);
+    return stones.size() == 1 ? stones.front() : -1;
+}
+
+void drag(frmBrookhop &board, MarkerKind kind, int stone)
+{
+    const int from = stoneOf(board, kind);
+    if (from < 0)
+        qFatal("the marker stands on no single stone");
+    dropOnStone(board, board.markerPicture(kind, from), stone);
+}
+
+void clickOption(frmBrookhop &board, MarkerKind kind)
+{
+    QTest::mouseClick(board.optionButton(kind), Qt::LeftButton);
+}
+
+void clickToolbar(frmBrookhop &board, const QString &key)
+{
+    QWidget *button = board.tbrYourMoves()->widgetForAction(board.tbrYourMoves()->button(key));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void choosePlayers(frmBrookhop &board, int players, const std::function<void(frmPlayerOptions &)> &whileOpen)
+{
+    QTimer::singleShot(0, [&] {
+        auto &dialog = ui::form<frmPlayerOptions>();
+        if (!dialog.isVisible())
+            qFatal("the player-options dialog is not open");
+        whileOpen(dialog);
+        dialog.view()->close();
+    });
+    QAction *items[] = { board.mnuOnePlayer(), board.mnuTwoPlayers(), board.mnuThreePlayers() };
+    items[players - 1]->trigger();
+}
+
+void tick(frmPlayerOptions &dialog, MarkerKind kind)
+{
+    QTest::mouseClick(dialog.checkBox(kind), Qt::LeftButton);
+}
+
+} // namespace boardtest
