@@ -112,6 +112,11 @@ void frmPlayerOptions::ticked(MarkerKind kind)
     if (checkBox(kind)->Value() != 1)
         return;
     frmBrookhop &b = theBoard();
+    // A marker put into play stands on START alone. After Restart a marker can still be dropped
+    // on the last spin's stone before this dialog opens; showing its START picture beside that
+    // one would put one marker on two stones.
+    for (int stone = board::startStone + 1; stone <= board::finishStone; ++stone)
+        b.markerPicture(kind, stone)->hide();
     b.markerPicture(kind, board::startStone)->show();
     b.optionButton(kind)->setEnabled(true);
     b.markerPicture(kind, board::spinnerPicture)->show();

@@ -161,6 +161,25 @@ private slots:
         QCOMPARE(b.carsPosition, std::int16_t(0));
         QCOMPARE(b.optionChoice, std::int16_t(1));
     }
+
+    void aMarkerPutIntoPlayStandsOnStartAlone()
+    {
+        // After Restart the last spin's stone still takes a drop; a marker dropped there and then
+        // ticked must not stand on two stones at once.
+        frmBrookhop &b = openBoard();
+        planSpins({ 3 });
+        clickOption(b, M::Bicycle);
+        QTest::mouseClick(b.cmdRestart(), Qt::LeftButton);
+        drag(b, M::Bicycle, 3);
+        QCOMPARE(stonesOf(b, M::Bicycle), std::vector<int> { 3 });
+        choosePlayers(b, 2, [&](frmPlayerOptions &d) {
+            tick(d, M::Bicycle);
+            tick(d, M::Cars);
+        });
+        QCOMPARE(stonesOf(b, M::Bicycle), std::vector<int> { 0 });
+        QCOMPARE(stonesOf(b, M::Cars), std::vector<int> { 0 });
+        QCOMPARE(b.bicyclePosition, std::int16_t(0));
+    }
 };
 
 PLAYHAVEN_TEST(PlayerOptionsTest)
