@@ -68,6 +68,37 @@ QString launcherRockets()
     return {};
 }
 
+QString boardRules()
+{
+    frmBrookhop &b = ui::form<frmBrookhop>();
+    if (!b.isLoaded() || !betweenActions())
+        return {};
+    if (b.finishPlace < 1 || b.finishPlace > 3)
+        return QStringLiteral("finishPlace %1").arg(b.finishPlace);
+    int holders[26] = {};
+    for (MarkerKind kind : allMarkers) {
+        int shown = 0;
+        for (int stone = 0; stone <= 25; ++stone) {
+            if (ui::visible(b.markerPicture(kind, stone))) {
+                ++shown;
+                ++holders[stone];
+            }
+        }
+        const QString name = QString::fromLatin1(names(kind).dragTag);
+        if (b.flag(kind) && shown != 1)
+            return QStringLiteral("%1 is in play with %2 pictures on the board").arg(name).arg(shown);
+        const bool finished = ui::visible(b.markerPicture(kind, 25));
+        if (finished && (b.flag(kind) || ui::enabled(b.optionButton(kind)) || b.menuItem(kind)->isEnabled()
+                         || ui::enabled(b.markerPicture(kind, 25))))
+            return QStringLiteral("%1 finished but is still usable").arg(name);
+    }
+    for (int stone = 1; stone <= 24; ++stone) {
+        if (holders[stone] > 1)
+            return QStringLiteral("stone %1 holds %2 markers").arg(stone).arg(holders[stone]);
+    }
+    return {};
+}
+
 float g_highestSeen = 0;
 long g_runMarker = -1;
 
@@ -101,7 +132,7 @@ QString spinnerScore()
 
 std::vector<SoakAgent::Invariant> soakInvariants()
 {
-    return {&logonBeforeLauncher, &oneMainWindowAtATime, &launcherRockets, &spinnerScore};
+    return {&logonBeforeLauncher, &oneMainWindowAtATime, &launcherRockets, &boardRules, &spinnerScore};
 }
 
 bool soakEndAllowed(const QString &lastAction)
