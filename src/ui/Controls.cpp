@@ -232,14 +232,16 @@ void Frame::paintEvent(QPaintEvent *)
 
 void Frame::mousePressEvent(QMouseEvent *e)
 {
+    // A group box ignores presses, which would hand the release (and so the click) to the
+    // window behind it; a frame takes clicks.
     m_pressed = e->button() == Qt::LeftButton;
-    QGroupBox::mousePressEvent(e);
+    e->accept();
 }
 
 void Frame::mouseReleaseEvent(QMouseEvent *e)
 {
     const bool wasPressed = std::exchange(m_pressed, false);
-    QGroupBox::mouseReleaseEvent(e);
+    e->accept();
     if (wasPressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
         emit Click();
 }

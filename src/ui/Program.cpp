@@ -42,6 +42,9 @@ void Program::end()
     if (m_ended)
         return;
     m_ended = true;
+    // An open pop-up menu runs a loop of its own; it closes with the program.
+    while (QWidget *popup = QApplication::activePopupWidget())
+        popup->close();
     for (const auto &entry : m_forms) {
         entry.second->abandonModalWaits();
         if (QWidget *view = entry.second->existingView())

@@ -3,6 +3,7 @@
 ui::MsgResult RandomDialogs::messageBox(const ui::MessageRequest &request)
 {
     ++boxes;
+    ++texts[request.text];
     if (request.buttons == ui::MsgButtons::OK)
         return ui::MsgResult::OK;
     return (m_rng() % 3 == 0) ? ui::MsgResult::No : ui::MsgResult::Yes;

@@ -1,6 +1,7 @@
 #pragma once
 #include "ui/Dialogs.h"
 
+#include <QHash>
 #include <QStringList>
 #include <random>
 
@@ -14,6 +15,7 @@ public:
     QString inputBox(const QString &prompt, const QString &title) override;
     void beep() override {}
     long boxes = 0;
+    QHash<QString, long> texts; // how often each message was shown
 
 private:
     std::mt19937 &m_rng;

@@ -8,6 +8,7 @@
 #include "ui/Random.h"
 #include "ui/Timer.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -24,8 +25,6 @@ SoakAgent::SoakAgent(const Options &options, std::function<void()> start, std::v
     , m_start(std::move(start))
     , m_invariants(std::move(invariants))
 {
-    m_timer.setInterval(0);
-    connect(&m_timer, &QTimer::timeout, this, &SoakAgent::step);
 }
 
 void SoakAgent::run()
@@ -46,13 +45,22 @@ void SoakAgent::run()
     ++m_runs;
     m_start();
     check("start");
-    m_timer.start();
+    scheduleStep();
     QApplication::exec();
-    m_timer.stop();
+    m_stopped = true;
+}
+
+void SoakAgent::scheduleStep()
+{
+    // A fresh timer for every step: a step that opens a modal window waits inside its own
+    // nested loop, and the next steps must run there, as a user's next clicks would.
+    if (!m_stopped)
+        QTimer::singleShot(0, this, &SoakAgent::step);
 }
 
 void SoakAgent::step()
 {
+    scheduleStep();
     const bool outOfBudget = m_steps >= m_options.steps || m_clock.elapsed() > m_options.seconds * 1000;
     if (outOfBudget) {
         // Let every nested loop unwind through the program's own end, then stop.
@@ -68,6 +76,8 @@ void SoakAgent::step()
         restartIfEnded();
         return;
     }
+    if (m_quiet && m_quiet() && m_rng() % 50 != 0)
+        return;
     ++m_steps;
     if (!act())
         m_lastAction = QStringLiteral("(nothing to do)");
@@ -121,6 +131,23 @@ bool SoakAgent::reachable(QWidget *w) const
 
 bool SoakAgent::act()
 {
+    // An open pop-up menu takes all input: choose one of its items or dismiss it.
+    if (auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+        QList<QAction *> items;
+        for (QAction *a : popup->actions()) {
+            if (a->isVisible() && a->isEnabled() && !a->isSeparator())
+                items << a;
+        }
+        if (!items.isEmpty() && m_rng() % 2 == 0) {
+            QAction *a = items[int(m_rng() % items.size())];
+            m_lastAction = QStringLiteral("pop-up item %1").arg(a->objectName());
+            QTest::mouseClick(popup, Qt::LeftButton, Qt::NoModifier, popup->actionGeometry(a).center());
+        } else {
+            m_lastAction = QStringLiteral("pop-up dismissed");
+            QTest::keyClick(popup, Qt::Key_Escape);
+        }
+        return true;
+    }
     for (int attempt = 0; attempt < 8; ++attempt) {
         const unsigned kind = m_rng() % 100;
         bool done = false;
@@ -159,15 +186,30 @@ static std::vector<QWidget *> controlsOfVisibleWindows()
     return result;
 }
 
+bool SoakAgent::reluctant(const QString &action)
+{
+    return m_endsRun && m_endsRun(action) && m_rng() % 40 != 0;
+}
+
 bool SoakAgent::clickSomething()
 {
+    // A player mostly presses the buttons of the window in front of them; labels and pictures
+    // get the odd click too.
     std::vector<QWidget *> candidates;
+    QWidget *front = nullptr;
+    if (ui::Form *active = ui::Program::instance().activeForm())
+        front = active->existingView();
     for (QWidget *w : controlsOfVisibleWindows()) {
-        if (reachable(w) && !qobject_cast<ui::Line *>(w) && !qobject_cast<ui::StatusBar *>(w))
+        if (!reachable(w) || qobject_cast<ui::Line *>(w) || qobject_cast<ui::StatusBar *>(w))
+            continue;
+        int weight = qobject_cast<QAbstractButton *>(w) || qobject_cast<ui::ToolBar *>(w) ? 4 : 1;
+        if (w->window() == front)
+            weight *= 3;
+        for (int i = 0; i < weight; ++i)
             candidates.push_back(w);
     }
     QWidget *w = pick(candidates);
-    if (!w)
+    if (!w || reluctant(QStringLiteral("click %1 on %2").arg(w->objectName(), w->window()->objectName())))
         return false;
     m_lastAction = QStringLiteral("click %1").arg(w->objectName());
     if (auto *tb = qobject_cast<ui::ToolBar *>(w)) {
@@ -198,6 +240,10 @@ bool SoakAgent::dragSomething()
     }
     ui::Image *source = pick(sources);
     QWidget *target = pick(targets);
+    if (m_aim && m_rng() % 2 == 0) {
+        if (QWidget *aimed = m_aim(); aimed && reachable(aimed))
+            target = aimed;
+    }
     if (!source || !target)
         return false;
     m_lastAction = QStringLiteral("drag %1 to %2").arg(source->objectName(), target->objectName());
@@ -313,7 +359,7 @@ bool SoakAgent::triggerSomeMenu()
         }
     }
     QAction *action = pick(actions);
-    if (!action)
+    if (!action || reluctant(QStringLiteral("menu %1").arg(action->objectName())))
         return false;
     m_lastAction = QStringLiteral("menu %1").arg(action->objectName());
     action->trigger();
@@ -329,7 +375,7 @@ bool SoakAgent::closeSomeWindow()
             windows.push_back(view);
     }
     QWidget *w = pick(windows);
-    if (!w)
+    if (!w || reluctant(QStringLiteral("close box of %1").arg(w->objectName())))
         return false;
     m_lastAction = QStringLiteral("close box of %1").arg(w->objectName());
     w->close();
@@ -349,6 +395,8 @@ bool SoakAgent::pressSomeKey()
     const Qt::Key key = keys[m_rng() % std::size(keys)];
     m_lastAction = QStringLiteral("key %1 on %2").arg(int(key)).arg(w->objectName());
     QWidget *target = w->focusWidget() ? w->focusWidget() : w;
+    if (reluctant(QStringLiteral("key %1 to %2 on %3").arg(int(key)).arg(target->objectName(), w->objectName())))
+        return false;
     QTest::keyClick(target, key);
     return true;
 }

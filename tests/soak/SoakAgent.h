@@ -29,13 +29,24 @@ public:
 
     SoakAgent(const Options &options, std::function<void()> start, std::vector<Invariant> invariants);
     void run();
+    // Actions that end the program are taken rarely, so runs get deep into the games.
+    void setEndsRun(std::function<bool(const QString &)> endsRun) { m_endsRun = std::move(endsRun); }
+    // A drop target a player would aim for (for example the stone of the latest spin), used for
+    // half of the drags so that games reach their end; nullptr when there is none.
+    void setAimedDropTarget(std::function<QWidget *()> aim) { m_aim = std::move(aim); }
+    // While this says so (a splash window gliding away), most steps let the program run alone:
+    // a glide lets events run between its many small moves, and a step at each would spend
+    // the whole budget there.
+    void setQuiet(std::function<bool()> quiet) { m_quiet = std::move(quiet); }
     // Decides from the last action whether it may end the program.
     void setEndAllowed(std::function<bool(const QString &)> allowed) { m_endAllowed = std::move(allowed); }
     long stepsDone() const { return m_steps; }
     long runsDone() const { return m_runs; }
     long endsSeen() const { return m_ends; }
+    const RandomDialogs &dialogs() const { return m_dialogs; }
 
 private:
+    void scheduleStep();
     void step();
     bool act();
     void restartIfEnded();
@@ -60,7 +71,7 @@ private:
     RandomDialogs m_dialogs;
     std::function<void()> m_start;
     std::vector<Invariant> m_invariants;
-    QTimer m_timer;
+    bool m_stopped = false;
     QElapsedTimer m_clock;
     long m_steps = 0;
     long m_runs = 0;
@@ -68,4 +79,8 @@ private:
     bool m_ended = false;
     QString m_lastAction;
     std::function<bool(const QString &)> m_endAllowed;
+    std::function<bool(const QString &)> m_endsRun;
+    std::function<QWidget *()> m_aim;
+    std::function<bool()> m_quiet;
+    bool reluctant(const QString &action);
 };

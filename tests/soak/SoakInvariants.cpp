@@ -151,3 +151,25 @@ bool soakEndAllowed(const QString &lastAction)
     }
     return false;
 }
+
+bool soakEndsRun(const QString &action)
+{
+    // Leaving a splash or a game early is fine, but a run that always leaves early never gets
+    // deep into the games.
+    if (action.startsWith(QLatin1String("click fraLogo")) || action.startsWith(QLatin1String("click cmdEnd on frmBrookhop"))
+        || action == QLatin1String("close box of frmBrookhop") || action == QLatin1String("close box of frmSpinzo"))
+        return true;
+    return action.startsWith(QLatin1String("click cmdCancel on frmLogon")) || action.startsWith(QLatin1String("click cmdExit on frmSkydash"))
+        || action == QLatin1String("menu mnuExit") || action == QLatin1String("close box of frmLogon")
+        || action == QLatin1String("close box of frmSkydash")
+        || (action.startsWith(QLatin1String("key ")) && action.endsWith(QLatin1String(" on frmLogon")) && !action.contains(QLatin1String("txt")))
+        || (action.startsWith(QLatin1String("key ")) && action.contains(QLatin1String("cmdExit")));
+}
+
+QWidget *soakAimedDropTarget()
+{
+    frmBrookhop &b = ui::form<frmBrookhop>();
+    if (!b.isVisible() || b.newPosition < 0 || b.newPosition > 25)
+        return nullptr;
+    return b.picBrookhop(b.newPosition);
+}

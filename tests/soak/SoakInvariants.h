@@ -5,3 +5,7 @@
 std::vector<SoakAgent::Invariant> soakInvariants();
 // Only Exit, Cancel, the third failed logon and the close boxes that end the program may end it.
 bool soakEndAllowed(const QString &lastAction);
+// Actions that are likely to end the program (taken rarely by the soak).
+bool soakEndsRun(const QString &action);
+// The stone of the latest spin on the board, while the board is shown.
+QWidget *soakAimedDropTarget();

@@ -4,12 +4,35 @@
 #include "SoakAgent.h"
 #include "SoakInvariants.h"
 
+#include "shell/GlidePacer.h"
+#include "shell/SplashWindow.h"
 #include "shell/Startup.h"
+#include "ui/Form.h"
+#include "ui/Program.h"
+
+#include <QPointer>
 #include "ui/Application.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <cstdio>
+
+namespace {
+
+// The glide in the soak is not paced by the clock: its steps come at once, each still letting
+// pending events (the soak's next actions among them) run before it.
+class SoakPacer : public GlidePacer
+{
+public:
+    void start() override { m_glider = ui::Program::instance().activeForm(); }
+    int waitForSteps() override { return 25; }
+    bool gliding() const { return m_glider && m_glider->isLoaded(); }
+
+private:
+    QPointer<ui::Form> m_glider;
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -26,13 +49,28 @@ int main(int argc, char *argv[])
         else if (a == QLatin1String("--seed")) { options.seed = next.toULongLong(); ++i; }
         else if (a == QLatin1String("--verbose")) { options.verbose = true; }
     }
+    SoakPacer pacer;
+    SplashWindow::setGlidePacer(&pacer);
     SoakAgent agent(options, &startPlayhaven, soakInvariants());
     agent.setEndAllowed(&soakEndAllowed);
+    agent.setEndsRun(&soakEndsRun);
+    agent.setAimedDropTarget(&soakAimedDropTarget);
+    agent.setQuiet([&pacer] { return pacer.gliding(); });
     QElapsedTimer clock;
     clock.start();
     agent.run();
     std::printf("soak: seed %llu, %ld steps, %ld runs, %ld program ends, %.1f s, no invariant broken\n",
                 static_cast<unsigned long long>(options.seed), agent.stepsDone(), agent.runsDone(), agent.endsSeen(),
                 clock.elapsed() / 1000.0);
+    // How deep the runs went: the messages that only come late in a game.
+    const auto &t = agent.dialogs().texts;
+    std::printf("soak: first places %ld, third places %ld, sent back to START %ld, spinner ten-spin questions %ld, "
+                "play-again questions %ld, good-byes %ld\n",
+                t.value(QStringLiteral("Congratulations!  You win!!\r\nYou came in first place.")),
+                t.value(QStringLiteral("You came in third place.")),
+                t.value(QStringLiteral("Two players can't be on the same stone.\r\nGo back to START!")),
+                t.value(QStringLiteral("Do you want to continue playing this game?")),
+                t.value(QStringLiteral("Do you want to play again?")),
+                t.value(QStringLiteral("Too many invalid logon attempts.  Good-bye.")));
     return 0;
 }
