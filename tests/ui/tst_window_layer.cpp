@@ -1,4 +1,5 @@
 #include "TestForms.h"
+#include "support/DropEvents.h"
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
 #include "ui/Dialogs.h"
@@ -343,16 +344,7 @@ private slots:
         ProbeForm &f = form<ProbeForm>();
         f.show();
         ui::Image *marker = f.imgMarker(0);
-        auto drop = [](QWidget *target, QMimeData *mime) {
-            const QPoint at(2, 2);
-            QDragEnterEvent enter(at, Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(target, &enter);
-            QDragMoveEvent move(at, Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(target, &move);
-            QDropEvent dropEvent(at, Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(target, &dropEvent);
-            delete mime;
-        };
+        auto drop = [](QWidget *target, QMimeData *mime) { sendDrop(target, QPoint(2, 2), mime); };
         drop(f.picStone(1), ui::dragPayload(marker));
         QCOMPARE(f.drops, (QList<std::pair<int, QString>>{{1, QStringLiteral("BICYCLE")}}));
         // On the marker picture inside stone 0: nothing, not even the stone underneath.
