@@ -96,6 +96,7 @@ play_board() {
         click "$board" "$(px $((120 + 240 + 127)))" $((menu + $(px $((2040 + 2760 + 127)))))
         value=$(poll 10 spin_outcome) || fail "the bicycle's spin showed nothing"
         [ "$value" != box ] && break
+        step "the spin was 0: \"You lose a turn!\"; unselect the option button and spin again"
         box=$(titled '^Playhaven$')
         [ "$tries" -gt 1 ] || shot "$box" box-lose-a-turn
         answer_box "$box" Return
@@ -106,6 +107,7 @@ play_board() {
     done
     [ -n "$value" ] && [ "$value" != box ] || fail "ten spins in a row lost the turn"
     ((value >= 1 && value <= 4)) || fail "a spin from START lit $value"
+    step "the spin lit $value: drag the bicycle from START to stone $value"
     shot "$board" "board-spin-$value"
     drag_bicycle "$value"
     shot "$board" board-moved

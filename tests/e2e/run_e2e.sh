@@ -117,7 +117,7 @@ play_spinner
 
 step "Exit"
 click "$launcher" "$(px $((4920 + 120 + 1815 / 2)))" $(($(px $((6720 + 960 + 375 / 2))) + menu))
-ended() { case $(ps -o stat= -p "$app_pid") in "" | Z*) return 0 ;; esac; return 1; }
+ended() { [ ! -e "/proc/$app_pid" ] || [ "$(cut -d' ' -f3 "/proc/$app_pid/stat" 2>/dev/null)" = Z ]; }
 poll 15 ended >/dev/null || fail "the program did not end after Exit"
 status=0
 wait "$app_pid" || status=$?
