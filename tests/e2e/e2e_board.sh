@@ -1,6 +1,15 @@
 # The board game part of the end-to-end run (sourced by run_e2e.sh): "Games" -> "Brookhop", its
 # splash with "GO!", two players (bicycle and cars), a spin of the bicycle and its move.
 
+# "Games" -> item N of the launcher; sets splash to the splash window (client 10245 twips wide,
+# HEIGHT high) and f to the width of the frame it draws around itself.
+open_splash() { # N HEIGHT NAME
+    menu_pick "$launcher" "$menu" 1 "$1" 2 "the launcher's Games menu"
+    wait_gone "$launcher" "the launcher"
+    splash=$(poll 10 untitled_sized "$(px 10245)" "$(px "$2")") || fail "the $3 splash did not open"
+    f=$((($(size_of "$splash" | cut -d' ' -f1) - $(px 10245)) / 2))
+}
+
 # The end of a splash window: click "Game" (yellow, at the given place in twips inside the
 # window's own frame), see the colours change, and wait for the game window that follows.
 finish_splash() { # SPLASH FRAME GAME_LEFT GAME_TOP NEXT_TITLE NAME; sets game to the game window
@@ -53,12 +62,8 @@ start_picture_white() { # KIND_LEFT_OFFSET: is that START picture hidden (the st
 
 play_board() {
     step "board game: Games -> Brookhop, through the splash"
-    menu_pick "$launcher" "$menu" 1 1 2 "the launcher's Games menu"
-    wait_gone "$launcher" "the launcher"
-    local splash f
-    splash=$(poll 10 untitled_sized 683 458) || fail "the board splash did not open"
-    f=$((($(size_of "$splash" | cut -d' ' -f1) - 683) / 2))
-    poll 15 red_text_in "$splash" 0 $((f + $(px 2760))) 683 "$(px 1095)" >/dev/null ||
+    open_splash 1 6870 board
+    poll 15 red_text_in "$splash" 0 $((f + $(px 2760))) "$(px 10245)" "$(px 1095)" >/dev/null ||
         fail "\"On Your Mark!\" did not show"
     shot "$splash" brookhop-splash-on-your-mark
     wait_colour "$splash" $((f + $(px 3960) + 10)) $((f + $(px 2520) + 10)) 10 10 255 255 255 "\"GO!\"" 30

@@ -3,11 +3,7 @@
 
 play_spinner() {
     step "spinner game: Games -> Spinzo, through the splash"
-    menu_pick "$launcher" "$menu" 1 2 2 "the launcher's Games menu"
-    wait_gone "$launcher" "the launcher"
-    local splash f
-    splash=$(poll 10 untitled_sized 683 464) || fail "the spinner splash did not open"
-    f=$((($(size_of "$splash" | cut -d' ' -f1) - 683) / 2))
+    open_splash 2 6960 spinner
     finish_splash "$splash" "$f" $((1560 + 5640)) $((1320 + 3360)) '^"SPINZO"$' spinzo
     local spinzo=$game
     # Same menu bar as the launcher's: the client area below it is 5550 twips high.
