@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# The whole program as a person uses it: install it to a temporary prefix, start it from the
+# Exec line of its installed desktop entry on its own X server with a window manager (openbox),
+# and play the typical run with real mouse and key events: a wrong logon with the hint, the
+# right logon, a rocket race, the board game through its splash (two players, one spin and its
+# move), the spinner game through its splash (three spins, the highest score), and Exit.
+# Each window is found by its title (the splash windows, which have none, by their size) and
+# photographed into BUILD_DIR/e2e-screenshots for a person to look at.
+# Usage: run_e2e.sh BUILD_DIR   (PLAYHAVEN_E2E_DISPLAY=N picks the X display number)
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:?usage: run_e2e.sh BUILD_DIR}" && pwd)
+work=$(mktemp -d)
+shots_dir="$build/e2e-screenshots"
+rm -rf "$shots_dir"
+mkdir -p "$shots_dir" "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+trap 'kill ${app_pid:-} ${wm_pid:-} ${xvfb_pid:-} 2>/dev/null || true; rm -rf "$work"' EXIT
+source "$here/x11_helpers.sh"
+source "$here/e2e_board.sh"
+source "$here/e2e_spinner.sh"
+
+step "install to a temporary prefix"
+prefix="$work/prefix"
+"${CMAKE_COMMAND:-cmake}" --install "$build" --prefix "$prefix" >/dev/null
+desktop="$prefix/share/applications/io.playhaven.playhaven.desktop"
+for f in "$prefix/bin/playhaven" "$desktop" "$prefix/share/metainfo/io.playhaven.playhaven.metainfo.xml"; do
+    [ -f "$f" ] || fail "not installed: ${f#"$prefix"/}"
+done
+for size in 16 32 48 64 128 256; do
+    icon="$prefix/share/icons/hicolor/${size}x${size}/apps/io.playhaven.playhaven.png"
+    [ "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = "${size}x${size}" ] || fail "no ${size} px icon"
+done
+! command -v desktop-file-validate >/dev/null || desktop-file-validate "$desktop" || fail "invalid desktop entry"
+# The menu starts the Exec command (field codes removed) through PATH.
+exec_cmd=$(sed -n '/^\[Desktop Entry\]/,/^\[/s/^Exec=//p' "$desktop" | head -n 1 | sed -E 's/ ?%[fFuUdDnNickvm]//g')
+export PATH="$prefix/bin:$PATH"
+[ "$(command -v "${exec_cmd%% *}")" = "$prefix/bin/playhaven" ] || fail "Exec=$exec_cmd does not start the installed program"
+
+step "X server and window manager"
+if [ -n "${PLAYHAVEN_E2E_DISPLAY:-}" ]; then
+    display=$PLAYHAVEN_E2E_DISPLAY
+    Xvfb ":$display" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 2>/dev/null &
+    xvfb_pid=$!
+else
+    mkfifo "$work/displayfd"
+    Xvfb -displayfd 5 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 5>"$work/displayfd" 2>/dev/null &
+    xvfb_pid=$!
+    read -r -t 20 display <"$work/displayfd" || fail "Xvfb did not start"
+fi
+export DISPLAY=":$display" HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME= XDG_CACHE_HOME=
+poll 20 xdpyinfo >/dev/null || fail "no X server on $DISPLAY"
+openbox --sm-disable >"$shots_dir/openbox-output.txt" 2>&1 &
+wm_pid=$!
+poll 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' >/dev/null || fail "openbox did not start"
+
+step "start from the desktop entry: $exec_cmd"
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI
+QT_QPA_PLATFORM=xcb sh -c "exec $exec_cmd" >"$shots_dir/program-output.txt" 2>&1 &
+app_pid=$!
+
+step "logon: a wrong password, the hint, then the right one"
+logon=$(wait_title '^Enter Program Password$')
+shot "$logon" logon
+type_into() { click "$logon" "$(px $((2280 + 2415 / 2)))" "$(px $(($1 + 285 / 2)))"; xdotool type --delay 40 "$2"; }
+press_ok() { click "$logon" "$(px $((5040 + 1335 / 2)))" "$(px $((840 + 375 / 2)))"; }
+type_into 720 ann
+type_into 1200 bob
+shot "$logon" logon-wrong-password
+press_ok
+box=$(wait_title '^Playhaven$')
+shot "$box" box-echo-wrong
+answer_box "$box" Return
+wait_gone "$box" "the echo message"
+next_box() { # the next message box once the previous one has gone
+    wait_gone "$box" "the previous message"
+    box=$(wait_title '^Playhaven$')
+    shot "$box" "box-$1"
+}
+next_box password-invalid
+not_viewable "$logon" || fail "the logon dialog stays shown during an invalid attempt"
+answer_box "$box" Return
+next_box hint-question
+answer_box "$box" alt+y
+next_box hint
+answer_box "$box" Return
+wait_gone "$box" "the hint"
+poll 10 viewable "$logon" >/dev/null || fail "the logon dialog did not come back"
+shot "$logon" logon-again
+type_into 1200 ann
+press_ok
+box=$(wait_title '^Playhaven$')
+shot "$box" box-echo-right
+answer_box "$box" Return
+launcher=$(wait_title '^Skydash$')
+wait_gone "$logon" "the logon dialog"
+
+step "launcher: race until a game button shows"
+menu=$(menu_height "$launcher" 1260 0 0 0)
+[ -n "$menu" ] || fail "no menu bar found on the launcher"
+shot "$launcher" launcher
+click "$launcher" "$(px $((4920 + 120 + 1815 / 2)))" $(($(px $((6720 + 360 + 375 / 2))) + menu))
+game_button_shown() {
+    grab "$launcher" || return 1
+    local left
+    for left in 3720 6960; do
+        read -r r g b < <(mean_rgb $(($(px $left) + 6)) $((menu + $(px 480) + 4)) $(($(px 1215) - 12)) 6)
+        ((r > 215 && g > 215 && b < 160)) && return 0
+    done
+    return 1
+}
+poll 30 game_button_shown >/dev/null || fail "no game button after the race"
+shot "$launcher" launcher-race-won
+
+play_board
+play_spinner
+
+step "Exit"
+click "$launcher" "$(px $((4920 + 120 + 1815 / 2)))" $(($(px $((6720 + 960 + 375 / 2))) + menu))
+ended() { [ ! -e "/proc/$app_pid" ] || [ "$(cut -d' ' -f3 "/proc/$app_pid/stat" 2>/dev/null)" = Z ]; }
+poll 15 ended >/dev/null || fail "the program did not end after Exit"
+status=0
+wait "$app_pid" || status=$?
+app_pid=
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+step "passed; screenshots in $shots_dir"
