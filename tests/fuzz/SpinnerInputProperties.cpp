@@ -58,7 +58,9 @@ void checkReading(std::string_view text, Failures &failures)
 void checkRoundTrip(std::int16_t expected, std::string_view padding, Failures &failures)
 {
     const int magnitude = std::abs(static_cast<int>(expected));
-    const std::string text = (expected < 0 ? "-" : "") + std::string(padding) + std::to_string(magnitude);
+    std::string text = expected < 0 ? "-" : "";
+    text += padding;
+    text += std::to_string(magnitude);
     const int limit = spinner::ownLimitFromEntry(text);
     if (limit != expected)
         failures.push_back("entry " + printable(text) + " gives limit " + std::to_string(limit));
