@@ -20,8 +20,13 @@ export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=0
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export QT_QPA_PLATFORM=offscreen HOME="$PWD/$dir/test-home" XDG_RUNTIME_DIR="$PWD/$dir/test-home"
+mkdir -p "$HOME" && chmod 700 "$HOME"
 
 "$dir/tests/replay_fuzz_corpus" tests/fuzz/corpus
 for seed in "${seeds[@]}"; do
-  "$dir/tests/soak" --steps "$steps" --seconds "$seconds" --seed "$seed"
+  # A hang fails the run instead of blocking it: the budget, the sanitizers' slowness, a margin.
+  timeout --signal=KILL $((seconds * 3 + 120)) "$dir/tests/soak" --steps "$steps" --seconds "$seconds" --seed "$seed" || {
+    echo "soak: seed $seed failed or hung (exit status $?)"
+    exit 1
+  }
 done
