@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs what Playhaven needs on Debian 12 (only what is missing), then configures and builds
 # it. Usage: scripts/setup.sh [build-dir] [extra cmake arguments...]
+# PLAYHAVEN_BUILD_TARGETS="a b" builds only those targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation fonts-dejavu-core)
 if [ "${PLAYHAVEN_TEST_TOOLS:-0}" = 1 ]; then
-  packages+=(xvfb xauth xdotool strace openbox x11-utils imagemagick appstream desktop-file-utils dpkg-dev)
+  packages+=(xvfb xauth xdotool strace openbox x11-utils imagemagick appstream desktop-file-utils dpkg-dev valgrind)
 fi
 missing=()
 for p in "${packages[@]}"; do
@@ -23,4 +24,7 @@ fi
 build_dir="${1:-build}"
 shift || true
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-cmake --build "$build_dir" -j"$(nproc)"
+# PLAYHAVEN_BUILD_TARGETS, when set, names the only targets to build.
+targets=()
+for t in ${PLAYHAVEN_BUILD_TARGETS:-}; do targets+=(--target "$t"); done
+cmake --build "$build_dir" -j"$(nproc)" "${targets[@]}"

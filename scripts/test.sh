@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Sets everything up and runs every test headless; exits non-zero on any failure.
+# Sets everything up and runs every test headless; exits non-zero on any failure. Then builds
+# the soak and the fuzz corpus replay with Address- and UndefinedBehaviorSanitizer and runs a
+# short soak of several seeds there, halting on the first report.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 PLAYHAVEN_TEST_TOOLS=1 scripts/setup.sh build
-cd build
-ctest --output-on-failure --timeout 600 -j"$(nproc)"
+(cd build && ctest --output-on-failure --timeout 600 -j"$(nproc)")
+scripts/soak.sh 5000 60 1 2 3

@@ -15,7 +15,9 @@ std::string formatPercent(double ratio, std::string_view decimalSeparator)
     const bool negative = tenths < 0;
     const double magnitude = std::fabs(tenths);
     const double whole = std::floor(magnitude / 10);
-    const int decimal = static_cast<int>(magnitude - whole * 10);
+    // The remainder itself, exact for any whole double: whole x 10 taken back from a magnitude
+    // beyond 2^53 can miss by far more than one digit.
+    const int decimal = static_cast<int>(std::fmod(magnitude, 10.0));
     std::string text = negative ? "-" : "";
     // Printed as a double, so that even an absurd ratio gives digits and not an overflow.
     std::string digits(static_cast<std::size_t>(std::snprintf(nullptr, 0, "%.0f", whole)), '0');

@@ -33,8 +33,9 @@ void Program::terminateProcess()
         w->hide();
     std::fflush(nullptr);
     // Nothing more runs: not the rest of the handler that ended the program, nor any handler
-    // waiting further up the stack in a nested modal show.
-    std::exit(0);
+    // waiting further up the stack in a nested modal show, nor the toolkit's static
+    // destructors, which could wait on its own threads while the application still exists.
+    std::_Exit(0);
 }
 
 void Program::end()

@@ -10,6 +10,7 @@
 #include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using ui::form;
 
@@ -51,6 +52,31 @@ QByteArray iconWithHugePicture()
     return bytes + png;
 }
 
+// An icon file whose one picture claims 30000 x 30000 pixels in its bitmap header and holds none.
+QByteArray iconClaimingAHugeBitmap()
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(1);
+    out << quint8(0) << quint8(0) << quint8(0) << quint8(0) << quint16(1) << quint16(32);
+    out << quint32(40) << quint32(22);
+    // The bitmap header: its height counts the picture and its mask.
+    out << quint32(40) << qint32(30000) << qint32(60000) << quint16(1) << quint16(32);
+    out << quint32(0) << quint32(0) << qint32(0) << qint32(0) << quint32(0) << quint32(0);
+    return bytes;
+}
+
+// The header of an icon file that claims the given number of pictures and lists none.
+QByteArray iconHeaderOnly(quint16 count)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << count;
+    return bytes;
+}
+
 bool write(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
@@ -85,6 +111,15 @@ private slots:
         QTest::newRow("cut by one byte") << "file" << face.left(face.size() - 1);
         QTest::newRow("over the size limit") << "file" << face + QByteArray(maxIconFileBytes, '\0');
         QTest::newRow("a picture larger than an icon") << "file" << iconWithHugePicture();
+        QTest::newRow("a picture claiming a huge size") << "file" << iconClaimingAHugeBitmap();
+        QTest::newRow("no pictures") << "file" << iconHeaderOnly(0);
+        QTest::newRow("more pictures claimed than listed") << "file" << iconHeaderOnly(65535);
+        QTest::newRow("one byte over the size limit")
+            << "file" << face + QByteArray(maxIconFileBytes + 1 - face.size(), '\0');
+        // Opening a pipe with no writer, or reading an endless device, must not hang the dialog.
+        QTest::newRow("a pipe in its place") << "fifo" << QByteArray();
+        QTest::newRow("a link to an endless device") << "link" << QByteArray("/dev/zero");
+        QTest::newRow("a link to nowhere") << "link" << QByteArray("/nonexistent/face.ico");
     }
     void aBadFileLeavesThePictureSilently()
     {
@@ -95,6 +130,10 @@ private slots:
             QVERIFY(QDir(dir.path()).mkpath(QTest::currentDataTag()));
         else if (kind == "file")
             QVERIFY(write(path, bytes));
+        else if (kind == "fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == "link")
+            QVERIFY(QFile::link(QString::fromUtf8(bytes), path));
         frmLogon &d = form<frmLogon>();
         d.show();
         // A picture unlike every bad file's, which must stay.
@@ -129,6 +168,18 @@ private slots:
         QTest::mouseClick(d.imgLogo(), Qt::LeftButton);
         QCOMPARE(d.imgLogo()->Picture().toImage(), design);
         QVERIFY(fx.dialogs.shown.isEmpty());
+    }
+
+    void anIconPaddedUpToTheSizeLimitIsStillRead()
+    {
+        frmLogon &d = form<frmLogon>();
+        d.show();
+        const QByteArray green = iconOf(Qt::green);
+        const QString path = dir.filePath("padded.ico");
+        QVERIFY(write(path, green + QByteArray(maxIconFileBytes - green.size(), '\0')));
+        d.setLogoPath(path);
+        QTest::mouseClick(d.imgLogo(), Qt::LeftButton);
+        QCOMPARE(d.imgLogo()->Picture().toImage().pixelColor(16, 16), QColor(Qt::green));
     }
 
     void theLogoPathIsAFileOfThatNameInTheWorkingDirectory()

@@ -4,6 +4,7 @@
 #include "spinner/SpinzoRules.h"
 #include "support/TestMain.h"
 
+#include <QRegularExpression>
 #include <QTest>
 #include <cmath>
 #include <limits>
@@ -167,6 +168,16 @@ private slots:
         QFETCH(QString, separator);
         QFETCH(QString, text);
         QCOMPARE(QString::fromStdString(spinner::formatPercent(ratio, separator.toStdString())), text);
+    }
+
+    // Far beyond any score, the text still has its shape, and no digit is computed out of range.
+    void aHugeRatioStillGivesDigitsSeparatorAndOneDigit()
+    {
+        const QRegularExpression shape(QStringLiteral("^-?[0-9]+\\.[0-9]%$"));
+        for (double ratio : {422175028894081.5, 32244330772717.109, -5.9e164, 1e300, std::numeric_limits<double>::max() / 1000}) {
+            const QString text = QString::fromStdString(spinner::formatPercent(ratio, "."));
+            QVERIFY2(shape.match(text).hasMatch(), qPrintable(QString::number(ratio) + " gives " + text.left(40)));
+        }
     }
 
     void highScoreMessage()

@@ -10,11 +10,8 @@ trap 'kill ${app_pid:-} ${xvfb_pid:-} 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir -p "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 
-mkfifo "$work/display"
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-read -r -t 20 display <"$work/display"
-export DISPLAY=":$display"
+source "$(dirname "$0")/../xvfb.sh"
+start_xvfb
 
 HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME= XDG_CACHE_HOME= XDG_DATA_HOME= \
   strace -f -qq -o "$work/trace" \
