@@ -55,13 +55,14 @@ void installAccessibility()
     Q_UNUSED(installed);
 }
 
-QPixmap sharpPixmap(const QString &path)
+QPixmap sharpPixmap(const QString &path, qreal ratio)
 {
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    if (ratio <= 0)
+        ratio = qApp ? qApp->devicePixelRatio() : 1.0;
     if (ratio > 1.0) {
         const QFileInfo info(path);
-        const QString dense = info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1String("@2x.")
-                              + info.suffix();
+        const QString dense
+            = info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1String("@2x.") + info.suffix();
         QPixmap p;
         if (QFileInfo::exists(dense) && p.load(dense)) {
             p.setDevicePixelRatio(2.0);

@@ -16,6 +16,7 @@ void installAccessibility();
 
 // A picture from its resource path; on a screen with more than one device pixel per logical
 // pixel its double-density variant ("name@2x.png") when there is one, so it stays sharp.
-QPixmap sharpPixmap(const QString &path);
+// `ratio` 0 means the application's device pixel ratio.
+QPixmap sharpPixmap(const QString &path, qreal ratio = 0);
 
 } // namespace ui

@@ -56,8 +56,8 @@ private slots:
                 ++controls;
                 QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
                 QVERIFY2(a, qPrintable(w->objectName()));
-                QVERIFY2(!a->text(QAccessible::Name).trimmed().isEmpty(),
-                    qPrintable(f->name() + " " + w->objectName()));
+                QVERIFY2(
+                    !a->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(f->name() + " " + w->objectName()));
             }
         }
         QVERIFY(controls > 200); // the board alone has 26 stones and 81 marker pictures

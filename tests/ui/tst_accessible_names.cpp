@@ -64,12 +64,18 @@ private slots:
     {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("plain");
-        QTest::newRow("mnemonic") << "&User Name" << "User Name";
-        QTest::newRow("ampersand") << "Tom && Jerry" << "Tom & Jerry";
-        QTest::newRow("trailing") << "A&" << "A&";
-        QTest::newRow("crlf") << "first\r\nsecond" << "first second";
-        QTest::newRow("lf") << "a\nb" << "a b";
-        QTest::newRow("blanks kept") << "     (click)" << "     (click)";
+        QTest::newRow("mnemonic") << "&User Name"
+                                  << "User Name";
+        QTest::newRow("ampersand") << "Tom && Jerry"
+                                   << "Tom & Jerry";
+        QTest::newRow("trailing") << "A&"
+                                  << "A&";
+        QTest::newRow("crlf") << "first\r\nsecond"
+                              << "first second";
+        QTest::newRow("lf") << "a\nb"
+                            << "a b";
+        QTest::newRow("blanks kept") << "     (click)"
+                                     << "     (click)";
     }
     void plainCaptionDropsTheMnemonicMarkerAndLineBreaks()
     {
@@ -111,6 +117,30 @@ private slots:
         QCOMPARE(role(f.txtEntry()), QAccessible::EditableText);
         QCOMPARE(role(f.linRule()), QAccessible::Separator);
         QCOMPARE(name(f.linRule()), QString("Rule"));
+    }
+
+    // On a double-density screen the pictures come from their @2x files, at the same logical size.
+    void picturesTakeTheirDoubleDensityVariant_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QSize>("pixels");
+        QTest::addColumn<QSize>("logical");
+        QTest::newRow("icon at 1") << ":/icons/bicycle32.png" << 1.0 << QSize(32, 32) << QSize(32, 32);
+        QTest::newRow("icon at 2") << ":/icons/bicycle32.png" << 2.0 << QSize(64, 64) << QSize(32, 32);
+        QTest::newRow("small icon at 2") << ":/icons/cars16.png" << 2.0 << QSize(32, 32) << QSize(16, 16);
+        QTest::newRow("big foot at 2") << ":/pictures/bigfoot.png" << 2.0 << QSize(220, 280) << QSize(110, 140);
+        QTest::newRow("no variant") << ":/icons/face.ico" << 2.0 << QSize(32, 32) << QSize(32, 32);
+    }
+    void picturesTakeTheirDoubleDensityVariant()
+    {
+        QFETCH(QString, path);
+        QFETCH(qreal, ratio);
+        QFETCH(QSize, pixels);
+        QFETCH(QSize, logical);
+        const QPixmap p = ui::sharpPixmap(path, ratio);
+        QCOMPARE(p.size(), pixels);
+        QCOMPARE(p.deviceIndependentSize().toSize(), logical);
     }
 
     // A fixed dialog whose only way out is its close box can be closed from the keyboard.
