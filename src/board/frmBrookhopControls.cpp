@@ -36,15 +36,45 @@ constexpr std::array<board::Rect, 3> spinnerPictures { {
     { 1560, 3120, 480, 480 },
 } };
 
+// The Tab key follows the game: the spin buttons, then the path from START to FINISH, each stone
+// followed by the markers standing on it, then End and Restart.
+constexpr int firstStoneTab = 10;
+int stoneTab(int stone)
+{
+    return firstStoneTab + 4 * stone;
+}
+int markerTab(MarkerKind kind, int stone)
+{
+    return stoneTab(stone) + 1 + indexOf(kind);
+}
+constexpr int endTab = firstStoneTab + 4 * board::stoneCount;
+
+QString stoneName(int stone)
+{
+    if (stone == board::startStone)
+        return QStringLiteral("Stone 0, START");
+    if (stone == board::finishStone)
+        return QStringLiteral("Stone %1, FINISH").arg(stone);
+    return QStringLiteral("Stone %1").arg(stone);
+}
+
 void addStones(QList<ControlSpec> &t)
 {
     for (int i = 0; i < board::stoneCount; ++i) {
         const board::Rect r = board::stoneRect(i);
-        t.append(pictureBox("picBrookhop", i).at(r.left, r.top, r.width, r.height).back(board::stoneColor(i)));
+        t.append(pictureBox("picBrookhop", i)
+                     .at(r.left, r.top, r.width, r.height)
+                     .back(board::stoneColor(i))
+                     .accessibleName(stoneName(i))
+                     .tabIndex(stoneTab(i)));
     }
     for (int i = 0; i + 1 < board::stoneCount; ++i) {
         const board::Segment s = board::pathLine(i);
-        t.append(line("linPath", i).from(s.x1, s.y1).to(s.x2, s.y2).fore(red));
+        t.append(line("linPath", i)
+                     .from(s.x1, s.y1)
+                     .to(s.x2, s.y2)
+                     .fore(red)
+                     .accessibleName(QStringLiteral("Path from stone %1 to stone %2").arg(i).arg(i + 1)));
     }
     const FontSpec big = arial(20.25).bold();
     t.append(label("lblStart").caption("START").at(120, 600, 1935, 495).back(white).fore(red).font(big).centred());
@@ -64,14 +94,16 @@ void addMarkers(QList<ControlSpec> &t)
                          .stretch()
                          .dragIcon(n.icon32)
                          .tag(n.dragTag)
-                         .visible(i == board::startStone));
+                         .visible(i == board::startStone)
+                         .accessibleName(QStringLiteral("%1 marker on stone %2").arg(n.caption).arg(i))
+                         .tabIndex(markerTab(kind, i)));
         }
     }
 }
 
 void addSpinner(QList<ControlSpec> &t)
 {
-    t.append(frame("fraSpinner").at(120, 2040, 2175, 3735).back(red));
+    t.append(frame("fraSpinner").at(120, 2040, 2175, 3735).back(red).accessibleName(QStringLiteral("Spinner")));
     for (const SpinnerLabel &l : spinnerLabels) {
         t.append(label(l.name)
                      .in("fraSpinner")
@@ -80,18 +112,24 @@ void addSpinner(QList<ControlSpec> &t)
                      .back(l.back)
                      .font(arial(30).bold())
                      .centred()
-                     .disabled());
+                     .disabled()
+                     .accessibleName(QStringLiteral("Spinner value %1").arg(QString::fromLatin1(l.caption))));
     }
     for (MarkerKind kind : allMarkers) {
         const MarkerNames &n = names(kind);
         const board::Rect r = spinnerPictures[indexOf(kind)];
-        t.append(
-            optionButton(n.optionButton).in("fraSpinner").at(240 + 720.0 * indexOf(kind), 2760, 255, 255).back(red));
+        t.append(optionButton(n.optionButton)
+                     .in("fraSpinner")
+                     .at(240 + 720.0 * indexOf(kind), 2760, 255, 255)
+                     .back(red)
+                     .accessibleName(QStringLiteral("%1 spin button").arg(n.caption))
+                     .tabIndex(indexOf(kind)));
         t.append(image(n.pictures, board::spinnerPicture)
                      .in("fraSpinner")
                      .at(r.left, r.top, r.width, r.height)
                      .picture(n.icon32)
-                     .stretch());
+                     .stretch()
+                     .accessibleName(QStringLiteral("%1 marker").arg(n.caption)));
     }
 }
 
@@ -100,10 +138,11 @@ void addBarsAndMenus(QList<ControlSpec> &t)
     QList<ToolButtonSpec> buttons;
     for (MarkerKind kind : allMarkers)
         buttons.append({ names(kind).toolbarKey, names(kind).toolTip, names(kind).icon16 });
-    t.append(toolBar("tbrYourMoves").buttons(buttons));
+    t.append(toolBar("tbrYourMoves").buttons(buttons).accessibleName(QStringLiteral("Your Moves toolbar")));
     t.append(statusBar("sbrDisplayMessage")
                  .panels({ { QStringLiteral("msg"), PanelStyle::Text }, { {}, PanelStyle::Time },
-                     { {}, PanelStyle::Date } }));
+                     { {}, PanelStyle::Date } })
+                 .accessibleName(QStringLiteral("Status bar")));
 
     t.append(topMenu("mnuYourMoves", "Your Moves"));
     for (MarkerKind kind : allMarkers)
@@ -138,8 +177,18 @@ QList<ControlSpec> frmBrookhop::controls() const
     addMarkers(t);
     addSpinner(t);
     const FontSpec buttonFont = arial(9.75).bold();
-    t.append(button("cmdEnd").caption("End").at(240, 6000, 975, 495).back(rgb(255, 255, 0)).font(buttonFont));
-    t.append(button("cmdRestart").caption("Restart").at(1200, 6000, 975, 495).back(rgb(0, 255, 0)).font(buttonFont));
+    t.append(button("cmdEnd")
+                 .caption("End")
+                 .at(240, 6000, 975, 495)
+                 .back(rgb(255, 255, 0))
+                 .font(buttonFont)
+                 .tabIndex(endTab));
+    t.append(button("cmdRestart")
+                 .caption("Restart")
+                 .at(1200, 6000, 975, 495)
+                 .back(rgb(0, 255, 0))
+                 .font(buttonFont)
+                 .tabIndex(endTab + 1));
     addBarsAndMenus(t);
     return t;
 }

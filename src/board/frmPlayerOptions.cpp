@@ -46,7 +46,7 @@ FormSpec frmPlayerOptions::formSpec() const
 QList<ControlSpec> frmPlayerOptions::controls() const
 {
     QList<ControlSpec> t {
-        label("lblDirections").at(240, 240, 2295, 735).back(white).font(arial(9.75).bold()).centred(),
+        label("lblDirections").accessibleName("Directions").at(240, 240, 2295, 735).back(white).font(arial(9.75).bold()).centred(),
         frame("fraPlayerOptions").caption("Player Options").at(240, 1080, 2295, 2415).back(white),
     };
     for (MarkerKind kind : allMarkers) {
@@ -59,7 +59,7 @@ QList<ControlSpec> frmPlayerOptions::controls() const
                      .back(white)
                      .font(arial(8.25).bold())
                      .tabIndex(indexOf(kind) + 1));
-        t.append(image(n.pictures).in("fraPlayerOptions").at(1320, p.pictureTop, 375, 375).picture(n.icon32).stretch());
+        t.append(image(n.pictures).in("fraPlayerOptions").at(1320, p.pictureTop, 375, 375).picture(n.icon32).stretch().accessibleName(QStringLiteral("%1 picture").arg(n.caption)));
     }
     return t;
 }

@@ -43,10 +43,10 @@ QList<ui::ControlSpec> HelpWindow::controls() const
 {
     using namespace ui;
     QList<ControlSpec> c {
-        frame("fraContents").at(360, 240, 3615, 6855).back(white),
-        frame("fraGlossary").at(3960, 240, 3495, 6855).back(white),
-        frame("fraDefinition").at(7440, 240, 3975, 6855).back(white),
-        label("lblDefinition").in("fraDefinition").at(120, 120, 3735, 6735).back(white).font(arial(9.75).bold()),
+        frame("fraContents").at(360, 240, 3615, 6855).back(white).accessibleName("Contents"),
+        frame("fraGlossary").at(3960, 240, 3495, 6855).back(white).accessibleName("Glossary"),
+        frame("fraDefinition").at(7440, 240, 3975, 6855).back(white).accessibleName("Definition"),
+        label("lblDefinition").in("fraDefinition").accessibleName("Definition text").at(120, 120, 3735, 6735).back(white).font(arial(9.75).bold()),
         label("lblExitGlossary")
             .at(3960, 7080, 3495, 255)
             .caption(QStringLiteral("     (click here to exit the glossary)"))

@@ -46,7 +46,7 @@ FormSpec SplashWindow::splashSpec(double clientHeight)
 
 ControlSpec SplashWindow::logoFrame(double left, double top, double width, double height)
 {
-    return frame("fraLogo").at(left, top, width, height).back(red);
+    return frame("fraLogo").at(left, top, width, height).back(red).accessibleName("Logo");
 }
 
 ControlSpec SplashWindow::gameButton(double left, double top)

@@ -57,14 +57,17 @@ QList<ControlSpec> frmSplashBrookhop::controls() const
         logoFrame(1200, 1080, 7800, 4770).hidden(),
         gameButton(6240, 4080),
     };
-    for (const Marker &m : markers)
+    for (const Marker &m : markers) {
+        const QString tag = QString::fromLatin1(m.tag);
         t.append(image(m.name, 0)
                      .in("fraLogo")
                      .picture(m.icon)
                      .at(m.left, 240, 1095, 1095)
                      .stretch()
-                     .tag(m.tag)
-                     .dragIcon(m.icon));
+                     .tag(tag)
+                     .dragIcon(m.icon)
+                     .accessibleName(tag.left(1) + tag.mid(1).toLower() + QStringLiteral(" picture")));
+    }
     t.append(companyLabel(2640, 1800));
     t.append(productLabel(QStringLiteral("Brookhop"), 1320, 2160, 5070));
     t.append(versionLabel(240, 4320));

@@ -20,7 +20,7 @@ QList<ControlSpec> frmSplashSpinzo::controls() const
         timer("tmrBackColorHold").interval(500).disabled(),
         logoFrame(1560, 1320, 7080, 4050),
         gameButton(5640, 3360),
-        image("imgLogo").in("fraLogo").picture(":/pictures/spinner.gif").at(360, 795, 1815, 2385).stretch(),
+        image("imgLogo").in("fraLogo").picture(":/pictures/spinner.gif").at(360, 795, 1815, 2385).stretch().accessibleName("Spinner picture"),
         versionLabel(210, 3720),
         productLabel(QStringLiteral("Spinzo"), 2520, 1140, 3930),
         companyLabel(3360, 720),

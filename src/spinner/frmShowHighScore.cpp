@@ -30,7 +30,7 @@ QList<ControlSpec> frmShowHighScore::controls() const
 {
     // clang-format off
     return {
-        label("lblHighScore").at(240, 240, 7335, 1575).back(yellow).fore(red).font(arial(20.25).bold()).tabIndex(0),
+        label("lblHighScore").accessibleName("High score").at(240, 240, 7335, 1575).back(yellow).fore(red).font(arial(20.25).bold()).tabIndex(0),
         button("cmdExit").caption("Exit the Game").at(4320, 2040, 3375, 375).back(yellow).font(arial(9.75).bold()).tabIndex(1),
     };
     // clang-format on

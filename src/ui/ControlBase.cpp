@@ -1,5 +1,6 @@
 #include "ui/ControlBase.h"
 
+#include "ui/Accessible.h"
 #include "ui/Twips.h"
 
 #include <QHash>
@@ -35,6 +36,23 @@ void ControlBase::setIdentity(const QString &name, int index)
     m_index = index;
     if (m_self)
         m_self->setObjectName(index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index));
+}
+
+void ControlBase::setRoleName(const QString &name)
+{
+    m_roleName = name;
+    if (m_self)
+        m_self->setAccessibleName(name);
+}
+
+void ControlBase::describeCaption(const QString &caption)
+{
+    if (!m_self)
+        return;
+    if (m_roleName.isEmpty())
+        m_self->setAccessibleName(plainCaption(caption));
+    else
+        m_self->setAccessibleDescription(plainCaption(caption));
 }
 
 void ControlBase::Move(double left, double top, double width, double height)

@@ -20,6 +20,13 @@ public:
     int controlIndex() const { return m_index; }
     void setIdentity(const QString &name, int index);
 
+    // The name a screen reader gives a control that has no caption of its own ("Stone 7");
+    // a control with a role name reads its caption, if it shows one, as its description.
+    void setRoleName(const QString &name);
+    QString roleName() const { return m_roleName; }
+    // Keeps the accessible name (or, with a role name, the description) in step with the caption.
+    void describeCaption(const QString &caption);
+
     QString Tag() const { return m_tag; }
     void setTag(const QString &tag) { m_tag = tag; }
 
@@ -42,6 +49,7 @@ private:
     QString m_name;
     int m_index = -1;
     QString m_tag;
+    QString m_roleName;
     double m_left = 0, m_top = 0, m_width = 0, m_height = 0;
     quint64 m_id;
 };

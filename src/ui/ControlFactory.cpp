@@ -1,5 +1,6 @@
 #include "ui/ControlFactory.h"
 
+#include "ui/Accessible.h"
 #include "ui/Bars.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -35,6 +36,7 @@ ControlFactory::ControlFactory(Form *form, FormView *view, QHash<QString, QObjec
     , m_controls(controls)
     , m_menus(menus)
 {
+    installAccessibility();
 }
 
 QWidget *ControlFactory::containerOf(const ControlSpec &spec) const
@@ -146,7 +148,7 @@ void ControlFactory::build(const ControlSpec &spec)
             i->setPicturePath(spec.picturePath);
         if (spec.dragAutomatic) {
             i->setAutomaticDrag(true);
-            i->setDragIcon(QPixmap(spec.dragIconPath));
+            i->setDragIcon(sharpPixmap(spec.dragIconPath));
         }
         w = i; base = i;
         break;
@@ -181,6 +183,12 @@ void ControlFactory::build(const ControlSpec &spec)
 
     base->setIdentity(spec.name, spec.index);
     base->setTag(spec.tagText);
+    if (!spec.roleName.isEmpty())
+        base->setRoleName(spec.roleName);
+    // A label names itself from its caption whenever the caption is set; a text box's text is
+    // what was typed, never its name.
+    if (spec.kind != Kind::Label && spec.kind != Kind::TextBox)
+        base->describeCaption(spec.captionText);
     if (spec.fontSpec)
         applyFont(w, *spec.fontSpec);
     if (spec.backColor)

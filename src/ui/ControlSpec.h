@@ -61,6 +61,7 @@ struct ControlSpec {
     int tab = -1;
     int intervalMs = 0;
     QString tagText;
+    QString roleName;           // accessible name of a control without a caption
     bool dragAutomatic = false;
     QString dragIconPath;
     QList<ToolButtonSpec> toolButtons;
@@ -90,6 +91,7 @@ struct ControlSpec {
     ControlSpec &tabIndex(int t) { tab = t; return *this; }
     ControlSpec &interval(int ms) { intervalMs = ms; return *this; }
     ControlSpec &tag(const QString &t) { tagText = t; return *this; }
+    ControlSpec &accessibleName(const QString &n) { roleName = n; return *this; }
     ControlSpec &dragIcon(const QString &path) { dragAutomatic = true; dragIconPath = path; return *this; }
     ControlSpec &buttons(QList<ToolButtonSpec> b) { toolButtons = std::move(b); return *this; }
     ControlSpec &panels(QList<PanelSpec> p) { statusPanels = std::move(p); return *this; }

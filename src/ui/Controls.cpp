@@ -77,6 +77,7 @@ void Label::setCaption(const QString &caption)
     QString shown = caption;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     setText(shown);
+    describeCaption(caption);
     if (m_autoSize)
         fitToText();
 }

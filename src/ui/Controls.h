@@ -48,7 +48,11 @@ class Button : public QPushButton, public ControlBase
 public:
     explicit Button(QWidget *parent = nullptr);
     QString Caption() const { return text(); }
-    void setCaption(const QString &c) { setText(c); }
+    void setCaption(const QString &c)
+    {
+        setText(c);
+        describeCaption(c);
+    }
     // Whether the caption is drawn on more than one line at the button's present size.
     bool captionWraps() const;
 signals:

@@ -90,6 +90,7 @@ void Form::buildView()
     v->setWindowFlags(flags);
     v->setWindowTitle(spec.caption);
     v->setFullScreenToggle(spec.maximized);
+    v->setEscapeCloses((spec.border == Border::Fixed || spec.border == Border::FixedDialog) && spec.controlBox);
     ui::setBackColor(v->client(), spec.backColor);
 
     m_controls.clear();

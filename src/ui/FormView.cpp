@@ -2,9 +2,11 @@
 
 #include "ui/Bars.h"
 #include "ui/Form.h"
+#include "ui/PickAndPlace.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QPainter>
 #include <qdrawutil.h>
 #include <QPushButton>
@@ -124,13 +126,39 @@ void FormView::keyPressEvent(QKeyEvent *e)
         else
             showFullScreen();
         return;
+    } else if (e->key() == Qt::Key_F10 && e->modifiers() == Qt::NoModifier && openFirstMenu()) {
+        return;
     } else if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        // Esc first puts back a picture picked up in this window.
+        if (pick::takeFor(this))
+            return;
         if (m_cancel && m_cancel->isEnabled() && m_cancel->isVisible()) {
             m_cancel->click();
             return;
         }
+        if (m_escapeCloses) {
+            close();
+            return;
+        }
     }
     QMainWindow::keyPressEvent(e);
+}
+
+// F10 opens the menu bar from the keyboard, as desktop programs do; the menus' captions carry
+// no mnemonics.
+bool FormView::openFirstMenu()
+{
+    QMenuBar *bar = qobject_cast<QMenuBar *>(menuWidget());
+    if (!bar)
+        return false;
+    for (QAction *a : bar->actions()) {
+        if (a->isVisible() && a->isEnabled()) {
+            bar->setFocus(Qt::MenuBarFocusReason);
+            bar->setActiveAction(a);
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace ui

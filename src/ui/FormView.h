@@ -45,6 +45,8 @@ public:
     QPushButton *cancelButton() const { return m_cancel; }
     // Windows that open maximized toggle full screen with F11.
     void setFullScreenToggle(bool enabled) { m_fullScreenToggle = enabled; }
+    // Fixed dialogs with a close box and no cancel button close on Esc, as by their close box.
+    void setEscapeCloses(bool enabled) { m_escapeCloses = enabled; }
     // A raised border of the given width drawn by the window itself, for windows that have
     // no title bar from the window manager; 0 for none.
     void setDialogFrame(int width);
@@ -54,10 +56,12 @@ protected:
     void closeEvent(QCloseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
 private:
+    bool openFirstMenu();
     Form *m_form;
     ClientArea *m_client;
     bool m_controlBox;
     bool m_fullScreenToggle = false;
+    bool m_escapeCloses = false;
     int m_dialogFrame = 0;
     QPointer<QPushButton> m_default;
     QPointer<QPushButton> m_cancel;

@@ -1,12 +1,16 @@
 #include "ui/Picture.h"
 
+#include "ui/Accessible.h"
+#include "ui/PickAndPlace.h"
 #include "ui/Program.h"
 #include "ui/Twips.h"
 
+#include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMovie>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace ui {
@@ -41,7 +45,16 @@ Image::Image(QWidget *parent)
     setAcceptDrops(true);
 }
 
-Image::~Image() = default;
+Image::~Image()
+{
+    pick::forget(this);
+}
+
+void Image::setAutomaticDrag(bool automatic)
+{
+    m_automaticDrag = automatic;
+    setFocusPolicy(automatic ? Qt::StrongFocus : Qt::NoFocus);
+}
 
 void Image::setPicturePath(const QString &path)
 {
@@ -62,7 +75,7 @@ void Image::setPicturePath(const QString &path)
         }
         delete movie;
     }
-    setPicture(QPixmap(path));
+    setPicture(sharpPixmap(path));
 }
 
 void Image::setPicture(const QPixmap &pixmap)
@@ -98,10 +111,24 @@ void Image::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!isEnabled())
         painter.setOpacity(0.45);
+    const bool lifted = pick::carried() == this;
+    if (lifted)
+        painter.setOpacity(0.5); // the picture is on its way elsewhere
     if (m_stretch)
         painter.drawPixmap(rect(), p);
     else
         painter.drawPixmap(QPointF(0, 0), p);
+    painter.setOpacity(1.0);
+    if (lifted) {
+        // Black and white together show on every back colour.
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(QPen(Qt::white, 2));
+        painter.drawRect(rect().adjusted(2, 2, -2, -2));
+    } else if (hasFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void Image::showEvent(QShowEvent *e)
@@ -116,13 +143,19 @@ void Image::hideEvent(QHideEvent *e)
     // An animation costs nothing while it cannot be seen.
     if (m_movie)
         m_movie->setPaused(true);
+    // A picture that can no longer be seen cannot stay picked up.
+    if (pick::carried() == this)
+        pick::putBack();
     QWidget::hideEvent(e);
 }
 
 void Image::changeEvent(QEvent *e)
 {
-    if (e->type() == QEvent::EnabledChange)
+    if (e->type() == QEvent::EnabledChange) {
+        if (!isEnabled() && pick::carried() == this)
+            pick::putBack();
         update();
+    }
     QWidget::changeEvent(e);
 }
 
@@ -131,21 +164,56 @@ void Image::mousePressEvent(QMouseEvent *e)
     if (e->button() != Qt::LeftButton)
         return;
     if (m_automaticDrag && isEnabled()) {
-        startDrag();
+        // A press alone does not tell a drag from a click: the move decides.
+        m_dragArmed = true;
+        m_pressedAt = e->position().toPoint();
         return;
     }
     m_pressed = true;
 }
 
+void Image::mouseMoveEvent(QMouseEvent *e)
+{
+    if (!m_dragArmed || !(e->buttons() & Qt::LeftButton))
+        return;
+    if ((e->position().toPoint() - m_pressedAt).manhattanLength() < QApplication::startDragDistance())
+        return;
+    m_dragArmed = false;
+    startDrag();
+}
+
 void Image::mouseReleaseEvent(QMouseEvent *e)
 {
+    if (e->button() == Qt::LeftButton && std::exchange(m_dragArmed, false)) {
+        if (rect().contains(e->position().toPoint()) && isEnabled())
+            togglePickedUp();
+        return;
+    }
     const bool wasPressed = std::exchange(m_pressed, false);
     if (wasPressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
         emit Click();
 }
 
+void Image::keyPressEvent(QKeyEvent *e)
+{
+    if (m_automaticDrag && isEnabled() && e->key() == Qt::Key_Space && e->modifiers() == Qt::NoModifier) {
+        togglePickedUp();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void Image::togglePickedUp()
+{
+    if (pick::carried() == this)
+        pick::putBack();
+    else
+        pick::pickUp(this);
+}
+
 void Image::startDrag()
 {
+    pick::putBack();
     // The drop handler runs inside the drag's own loop and may show message boxes; keep this
     // window's controls alive until the drag has returned.
     HandlerScope scope;
@@ -197,12 +265,46 @@ PictureBox::PictureBox(QWidget *parent)
     setAcceptDrops(true);
     setFrameShape(QFrame::Box);
     setLineWidth(1);
+    // Takes the focus so that a picked-up picture can be put down on it with Enter.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *e)
 {
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
-        emit Click();
+    if (e->button() != Qt::LeftButton || !rect().contains(e->position().toPoint()))
+        return;
+    // As with a drop, only the box's own surface takes the picture, never a control inside it.
+    if (onOwnSurface(e->position()) && putDownHere(e->position()))
+        return;
+    emit Click();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *e)
+{
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && e->modifiers() == Qt::NoModifier && putDownHere(QRectF(rect()).center()))
+        return;
+    QFrame::keyPressEvent(e);
+}
+
+bool PictureBox::putDownHere(const QPointF &at)
+{
+    Image *source = pick::takeFor(window());
+    if (!source)
+        return false;
+    const QPoint p = at.toPoint();
+    emit DragDrop(source, pixelsToTwips(p.x()), pixelsToTwips(p.y()));
+    return true;
+}
+
+void PictureBox::paintEvent(QPaintEvent *e)
+{
+    QFrame::paintEvent(e);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(2, 2, -3, -3));
 }
 
 bool PictureBox::onOwnSurface(const QPointF &at) const

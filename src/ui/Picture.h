@@ -9,7 +9,9 @@ class QMovie;
 class QMimeData;
 
 // Images and picture boxes, and the drag and drop between them: an image in automatic drag
-// mode starts a drag as soon as it is pressed, with its drag icon as the drag image; a picture
+// mode starts a drag once the pressed mouse has moved by the platform's drag distance, with its
+// drag icon as the drag image (a press and release without that move picks it up instead, see
+// PickAndPlace.h); a picture
 // box receives the drop with the dragged control, but only on its own surface, never on a
 // control that lies inside it (enabled or not). Drags that carry anything else (text or
 // files from another program) are refused.
@@ -36,7 +38,8 @@ public:
 
     void setDragIcon(const QPixmap &icon) { m_dragIcon = icon; }
     QPixmap DragIcon() const { return m_dragIcon; }
-    void setAutomaticDrag(bool automatic) { m_automaticDrag = automatic; }
+    // A picture in automatic drag mode also takes the keyboard focus, to be picked up with Space.
+    void setAutomaticDrag(bool automatic);
     bool AutomaticDrag() const { return m_automaticDrag; }
 
     QSize sizeHint() const override;
@@ -47,7 +50,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
     void dragEnterEvent(QDragEnterEvent *e) override;
     void dragMoveEvent(QDragMoveEvent *e) override;
     void dropEvent(QDropEvent *e) override;
@@ -57,11 +62,14 @@ protected:
 
 private:
     void startDrag();
+    void togglePickedUp();
     QPixmap m_pixmap;
     QMovie *m_movie = nullptr;
     bool m_stretch = false;
     bool m_automaticDrag = false;
     bool m_pressed = false;
+    bool m_dragArmed = false; // pressed in automatic drag mode, not yet moved far enough
+    QPoint m_pressedAt;
     QPixmap m_dragIcon;
 };
 
@@ -76,11 +84,15 @@ signals:
     void DragDrop(ui::ControlBase *source, double x, double y);
 protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
     void dragEnterEvent(QDragEnterEvent *e) override;
     void dragMoveEvent(QDragMoveEvent *e) override;
     void dropEvent(QDropEvent *e) override;
 private:
     bool onOwnSurface(const QPointF &at) const;
+    // Puts down the picture picked up in this window, if any, as a drop at `at` (pixels).
+    bool putDownHere(const QPointF &at);
 };
 
 } // namespace ui

@@ -42,13 +42,33 @@ void planSpins(const std::vector<int> &values)
     ui::setRandomSequence(r);
 }
 
+// A point of the stone's own surface, away from the marker pictures inside it.
+static QPoint freeCorner(QWidget *stone)
+{
+    const QPoint corner = stone->rect().bottomRight() - QPoint(2, 2);
+    if (stone->childAt(corner))
+        qFatal("the corner of stone %s is covered", qPrintable(stone->objectName()));
+    return corner;
+}
+
 void dropOnStone(frmBrookhop &board, ui::ControlBase *source, int stone)
 {
     QWidget *s = board.picBrookhop(stone);
-    const QPoint corner = s->rect().bottomRight() - QPoint(2, 2);
-    if (s->childAt(corner))
-        qFatal("the corner of stone %d is covered", stone);
-    sendDrop(s, corner, ui::dragPayload(source));
+    sendDrop(s, freeCorner(s), ui::dragPayload(source));
+}
+
+void clickMarker(frmBrookhop &board, MarkerKind kind)
+{
+    const int from = stoneOf(board, kind);
+    if (from < 0)
+        qFatal("the marker stands on no single stone");
+    QTest::mouseClick(board.markerPicture(kind, from), Qt::LeftButton);
+}
+
+void clickStone(frmBrookhop &board, int stone)
+{
+    QWidget *s = board.picBrookhop(stone);
+    QTest::mouseClick(s, Qt::LeftButton, {}, freeCorner(s));
 }
 
 std::vector<int> stonesOf(frmBrookhop &board, MarkerKind kind)

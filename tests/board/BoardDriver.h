@@ -39,6 +39,11 @@ std::vector<int> stonesOf(frmBrookhop &board, MarkerKind kind);
 // Drags the marker from its stone to `stone`.
 void drag(frmBrookhop &board, MarkerKind kind, int stone);
 
+// Moves the marker without dragging: a click on its picture picks it up, a click on the
+// stone's own surface puts it down.
+void clickMarker(frmBrookhop &board, MarkerKind kind);
+void clickStone(frmBrookhop &board, int stone);
+
 void clickOption(frmBrookhop &board, MarkerKind kind);
 void clickToolbar(frmBrookhop &board, const QString &key);
 

@@ -275,6 +275,20 @@ private slots:
         click(h, "lbl_10");
         QCOMPARE(definition(h), opening + sp(10) + "Gives you ten (10) attempts to try your luck.");
     }
+
+    // The help windows open maximized and so take F11 for full screen, back and forth.
+    void f11TogglesFullScreen()
+    {
+        for (HelpWindow *h : { static_cast<HelpWindow *>(&form<frmHelpBrookhop>()),
+                 static_cast<HelpWindow *>(&form<frmHelpSpinzo>()) }) {
+            h->show();
+            QTest::keyClick(h->view(), Qt::Key_F11);
+            QVERIFY(h->view()->isFullScreen());
+            QTest::keyClick(h->view(), Qt::Key_F11);
+            QVERIFY(!h->view()->isFullScreen());
+            QVERIFY(h->view()->isMaximized());
+        }
+    }
 };
 
 PLAYHAVEN_TEST(HelpWindowsTest)

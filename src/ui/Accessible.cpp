@@ -1,0 +1,75 @@
+#include "ui/Accessible.h"
+
+#include "ui/Controls.h"
+#include "ui/Picture.h"
+
+#include <QAccessibleWidget>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+namespace ui {
+
+QString plainCaption(const QString &caption)
+{
+    QString plain;
+    plain.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        const QChar c = caption.at(i);
+        if (c == QLatin1Char('&') && i + 1 < caption.size()) {
+            plain += caption.at(++i);
+            continue;
+        }
+        if (c == QLatin1Char('\r')) {
+            if (i + 1 < caption.size() && caption.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            plain += QLatin1Char(' ');
+            continue;
+        }
+        plain += c == QLatin1Char('\n') ? QChar(QLatin1Char(' ')) : c;
+    }
+    return plain;
+}
+
+namespace {
+
+QAccessibleInterface *layerWidgets(const QString &className, QObject *object)
+{
+    auto *w = qobject_cast<QWidget *>(object);
+    if (!w)
+        return nullptr;
+    if (className == QLatin1String("ui::Image") || className == QLatin1String("ui::PictureBox"))
+        return new QAccessibleWidget(w, QAccessible::Graphic);
+    if (className == QLatin1String("ui::Line"))
+        return new QAccessibleWidget(w, QAccessible::Separator);
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(layerWidgets);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+QPixmap sharpPixmap(const QString &path, qreal ratio)
+{
+    if (ratio <= 0)
+        ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    if (ratio > 1.0) {
+        const QFileInfo info(path);
+        const QString dense
+            = info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1String("@2x.") + info.suffix();
+        QPixmap p;
+        if (QFileInfo::exists(dense) && p.load(dense)) {
+            p.setDevicePixelRatio(2.0);
+            return p;
+        }
+    }
+    return QPixmap(path);
+}
+
+} // namespace ui

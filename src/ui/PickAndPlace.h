@@ -1,0 +1,29 @@
+#pragma once
+
+class QWidget;
+
+// Moving a picture without dragging, for players who find press-drag-release hard: a click on
+// an image in automatic drag mode (or Space while it has the focus) picks it up, and a click on
+// a picture box of the same window (or Enter while the box has the focus) puts it down there,
+// delivered as the box's DragDrop exactly as a drop would be. Esc, a second click on the picked
+// picture, or the picture being hidden, disabled or destroyed put it back. While a picture is
+// picked up it is drawn lifted with a frame, and the mouse cursor over its window is its drag
+// icon. One picture at most is picked up in the whole program.
+namespace ui {
+
+class Image;
+
+namespace pick {
+
+Image *carried();
+// Picks the image up, putting back any other picture picked up before.
+void pickUp(Image *image);
+// Puts the picked-up picture back where it stands; false if none was picked up.
+bool putBack();
+// The picture picked up in this window, or nullptr; it is no longer picked up afterwards.
+Image *takeFor(const QWidget *window);
+// The image is going away with its window: forget it without touching either.
+void forget(const Image *image);
+
+} // namespace pick
+} // namespace ui

@@ -1,0 +1,169 @@
+#include "TestForms.h"
+#include "support/ProgramFixture.h"
+#include "support/TestMain.h"
+#include "ui/Accessible.h"
+
+#include <QAccessible>
+#include <QMenu>
+#include <QTest>
+
+using ui::form;
+
+namespace {
+
+// A fixed dialog with a close box and no cancel button, and controls named by their role.
+class RoleForm : public ui::Form {
+    Q_OBJECT
+public:
+    RoleForm()
+        : Form(QStringLiteral("RoleForm"))
+    {
+    }
+    UI_CONTROL(ui::Label, lblDigit)
+    UI_CONTROL(ui::TextBox, txtEntry)
+    UI_CONTROL(ui::Line, linRule)
+
+protected:
+    ui::FormSpec formSpec() const override
+    {
+        ui::FormSpec f;
+        f.caption = QStringLiteral("Roles");
+        f.border = ui::Border::Fixed;
+        return f;
+    }
+    QList<ui::ControlSpec> controls() const override
+    {
+        using namespace ui;
+        return {
+            label("lblDigit").caption("7").accessibleName("First number").at(100, 100, 600, 600),
+            textBox("txtEntry").accessibleName("Entry").at(800, 100, 1200, 300),
+            line("linRule").from(0, 900).to(2000, 900).accessibleName("Rule"),
+        };
+    }
+};
+
+QString name(QWidget *w)
+{
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+}
+QAccessible::Role role(QWidget *w)
+{
+    return QAccessible::queryAccessibleInterface(w)->role();
+}
+
+} // namespace
+
+class AccessibleNamesTest : public QObject {
+    Q_OBJECT
+    ProgramFixture fx;
+
+private slots:
+    void init() { fx.restart(); }
+
+    void plainCaptionDropsTheMnemonicMarkerAndLineBreaks_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("plain");
+        QTest::newRow("mnemonic") << "&User Name"
+                                  << "User Name";
+        QTest::newRow("ampersand") << "Tom && Jerry"
+                                   << "Tom & Jerry";
+        QTest::newRow("trailing") << "A&"
+                                  << "A&";
+        QTest::newRow("crlf") << "first\r\nsecond"
+                              << "first second";
+        QTest::newRow("lf") << "a\nb"
+                            << "a b";
+        QTest::newRow("blanks kept") << "     (click)"
+                                     << "     (click)";
+    }
+    void plainCaptionDropsTheMnemonicMarkerAndLineBreaks()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, plain);
+        QCOMPARE(ui::plainCaption(caption), plain);
+    }
+
+    void aControlIsNamedByItsCaptionAndFollowsIt()
+    {
+        ProbeForm &f = form<ProbeForm>();
+        f.show();
+        QCOMPARE(name(f.lblCaption()), QString("design caption"));
+        QCOMPARE(name(f.cmdGo()), QString("Go"));
+        QCOMPARE(role(f.cmdGo()), QAccessible::Button);
+        QCOMPARE(name(f.fraGroup()), QString("Group"));
+        QCOMPARE(name(f.optA()), QString("A"));
+        QCOMPARE(role(f.optA()), QAccessible::RadioButton);
+        f.lblCaption()->setCaption("&Next\r\nline");
+        QCOMPARE(name(f.lblCaption()), QString("Next line"));
+        f.cmdGo()->setCaption("Stop");
+        QCOMPARE(name(f.cmdGo()), QString("Stop"));
+        QCOMPARE(role(f.imgMarker(0)), QAccessible::Graphic);
+        QCOMPARE(role(f.picStone(0)), QAccessible::Graphic);
+    }
+
+    void aRoleNameStaysAndTheCaptionBecomesTheDescription()
+    {
+        RoleForm &f = form<RoleForm>();
+        f.show();
+        QAccessibleInterface *digit = QAccessible::queryAccessibleInterface(f.lblDigit());
+        QCOMPARE(digit->text(QAccessible::Name), QString("First number"));
+        QCOMPARE(digit->text(QAccessible::Description), QString("7"));
+        f.lblDigit()->setCaption("3");
+        QCOMPARE(digit->text(QAccessible::Name), QString("First number"));
+        QCOMPARE(digit->text(QAccessible::Description), QString("3"));
+        f.txtEntry()->setTextValue("typed");
+        QCOMPARE(name(f.txtEntry()), QString("Entry"));
+        QCOMPARE(role(f.txtEntry()), QAccessible::EditableText);
+        QCOMPARE(role(f.linRule()), QAccessible::Separator);
+        QCOMPARE(name(f.linRule()), QString("Rule"));
+    }
+
+    // On a double-density screen the pictures come from their @2x files, at the same logical size.
+    void picturesTakeTheirDoubleDensityVariant_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QSize>("pixels");
+        QTest::addColumn<QSize>("logical");
+        QTest::newRow("icon at 1") << ":/icons/bicycle32.png" << 1.0 << QSize(32, 32) << QSize(32, 32);
+        QTest::newRow("icon at 2") << ":/icons/bicycle32.png" << 2.0 << QSize(64, 64) << QSize(32, 32);
+        QTest::newRow("small icon at 2") << ":/icons/cars16.png" << 2.0 << QSize(32, 32) << QSize(16, 16);
+        QTest::newRow("big foot at 2") << ":/pictures/bigfoot.png" << 2.0 << QSize(220, 280) << QSize(110, 140);
+        QTest::newRow("no variant") << ":/icons/face.ico" << 2.0 << QSize(32, 32) << QSize(32, 32);
+    }
+    void picturesTakeTheirDoubleDensityVariant()
+    {
+        QFETCH(QString, path);
+        QFETCH(qreal, ratio);
+        QFETCH(QSize, pixels);
+        QFETCH(QSize, logical);
+        const QPixmap p = ui::sharpPixmap(path, ratio);
+        QCOMPARE(p.size(), pixels);
+        QCOMPARE(p.deviceIndependentSize().toSize(), logical);
+    }
+
+    // A fixed dialog whose only way out is its close box can be closed from the keyboard.
+    void escClosesAFixedDialogWithoutACancelButton()
+    {
+        RoleForm &f = form<RoleForm>();
+        f.show();
+        QTest::keyClick(f.txtEntry(), Qt::Key_Escape);
+        QVERIFY(!f.isLoaded());
+    }
+
+    void escIsTheCancelButtonWhereThereIsOneAndF10OpensTheMenus()
+    {
+        ProbeForm &f = form<ProbeForm>();
+        f.show();
+        QTest::keyClick(f.txtName(), Qt::Key_Escape);
+        QCOMPARE(f.cancelClicks, 1);
+        QVERIFY(f.isLoaded()); // a window with a Sizable frame is not closed by Esc
+        QTest::keyClick(f.txtName(), Qt::Key_F10);
+        QVERIFY(f.menu("mnuFile")->isVisible());
+        f.menu("mnuFile")->close();
+    }
+};
+
+PLAYHAVEN_TEST(AccessibleNamesTest)
+#include "tst_accessible_names.moc"
