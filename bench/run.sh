@@ -6,10 +6,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-5}"
 build=build-bench
-PLAYHAVEN_BENCH_TOOLS=1 scripts/setup.sh "$build" -DPLAYHAVEN_SANITIZE=OFF
-bin="$PWD/$build"
 out="$PWD/bench/out"
 rm -rf "$out" && mkdir -p "$out"
+echo "building Release in $build (log: bench/out/build.log)" >&2
+PLAYHAVEN_BENCH_TOOLS=1 scripts/setup.sh "$build" -DPLAYHAVEN_SANITIZE=OFF >"$out/build.log"
+bin="$PWD/$build"
 work=$(mktemp -d)
 hz=$(getconf CLK_TCK)
 export XDG_RUNTIME_DIR="$work/runtime" # outside every HOME
@@ -44,14 +45,14 @@ idle_ms() {
 home_bytes() { find "$1" -type f -printf '%s\n' | awk '{ s += $1 } END { print s + 0 }'; }
 record() { echo "$2" >>"$out/$1"; } # one figure per line, one file per figure
 
-# Starts a program with a fresh HOME; sets pid, home and the start-up time.
-launch() {
+# Starts a program with a fresh HOME; sets pid and home, and records the start-up time.
+launch() { # figure name, program
   home=$(mktemp -d "$work/home.XXXX")
   local line
-  line=$(HOME="$home" "$bin/bench/bench_xwatch" "$@")
+  line=$(HOME="$home" "$bin/bench/bench_xwatch" "$2")
   pid=${line%% *}
   started+=("$pid")
-  record "$2" "${line#* }"
+  record "$1" "${line#* }"
 }
 finish() { kill "$pid"; wait "$pid" 2>/dev/null || true; }
 # The client area of a window, "x y", from its outer size and its design width in twips: the
