@@ -4,7 +4,8 @@
 //
 // Prints "PID MILLISECONDS" once a window that carries the child's _NET_WM_PID has been mapped
 // and has then received its first drawing (an X DAMAGE report on that window), and exits,
-// leaving the program running (its standard output goes to /dev/null). Exits 1 with a message if no such window appears in 30 s.
+// leaving the program running (its standard output goes to /dev/null). Exits 1 with a message if no such window appears
+// in 30 s.
 //
 // The root window's substructure is watched before the fork, so no window creation is missed;
 // every new top-level window is watched for its map and its damage from the moment it exists.
@@ -14,8 +15,8 @@
 #include <X11/extensions/Xdamage.h>
 
 #include <cstdio>
-#include <fcntl.h>
 #include <ctime>
+#include <fcntl.h>
 #include <poll.h>
 #include <set>
 #include <sys/types.h>
@@ -38,8 +39,7 @@ long windowPid(Display *dpy, Window w)
     unsigned long count = 0, after = 0;
     unsigned char *data = nullptr;
     long pid = -1;
-    if (XGetWindowProperty(dpy, w, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after, &data)
-            == Success
+    if (XGetWindowProperty(dpy, w, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after, &data) == Success
         && data && count == 1 && format == 32)
         pid = long(*reinterpret_cast<unsigned long *>(data));
     if (data)
