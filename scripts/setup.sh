@@ -9,6 +9,9 @@ packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberat
 if [ "${PLAYHAVEN_TEST_TOOLS:-0}" = 1 ]; then
   packages+=(xvfb xauth xdotool strace openbox x11-utils imagemagick appstream desktop-file-utils dpkg-dev valgrind)
 fi
+if [ "${PLAYHAVEN_BENCH_TOOLS:-0}" = 1 ]; then
+  packages+=(xvfb xdotool openbox x11-utils libx11-dev libxdamage-dev)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

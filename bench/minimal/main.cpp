@@ -1,0 +1,31 @@
+// The yardstick for the benchmark: a minimal Qt 6 Widgets program, a main window with a menu
+// bar, three buttons and a label, about the size of the logon dialog. It stores nothing.
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Minimal"));
+    QMenu *file = window.menuBar()->addMenu(QStringLiteral("File"));
+    file->addAction(QStringLiteral("Exit"), &app, &QApplication::quit);
+    window.menuBar()->addMenu(QStringLiteral("Help"))->addAction(QStringLiteral("About"));
+
+    auto *central = new QWidget;
+    auto *column = new QVBoxLayout(central);
+    column->addWidget(new QLabel(QStringLiteral("Type your name and password to log on.")));
+    auto *row = new QHBoxLayout;
+    for (const char *text : { "OK", "Cancel", "Help" })
+        row->addWidget(new QPushButton(QString::fromLatin1(text)));
+    column->addLayout(row);
+    window.setCentralWidget(central);
+    window.resize(434, 160);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Prints the benchmark table (Markdown) from the raw figures that bench/run.sh wrote.
+#   bash bench/table.sh bench/out
+set -euo pipefail
+out="$1"
+
+median() { # a file of numbers, or one column of it
+  awk -v c="${2:-1}" '{ print $c }' "$out/$1" | sort -g |
+    awk '{ a[NR] = $1 } END { if (NR % 2) print a[(NR + 1) / 2]; else print (a[NR / 2] + a[NR / 2 + 1]) / 2 }'
+}
+most() { sort -g "$out/$1" | tail -1; }
+# A row: figure, Playhaven, reference, unit, goal text, and an awk test on v (value) and
+# r (reference), or "-" for a figure without a goal.
+row() {
+  local test="$6" judged=1
+  [ "$test" = - ] && test=1 judged=0
+  awk -v name="$1" -v v="$2" -v r="$3" -v unit="$4" -v goal="$5" -v judged="$judged" "BEGIN {
+    ratio = (r + 0 != 0) ? sprintf(\"%.2f\", v / r) : \"-\"
+    met = !judged ? \"-\" : (($test) ? \"yes\" : \"**no**\")
+    ref = (r == \"-\") ? \"-\" : r \" \" unit
+    printf \"| %s | %s %s | %s | %s | %s | %s |\\n\", name, v, unit, ref, ratio, goal, met
+  }"
+}
+
+n=$(wc -l <"$out/startup_playhaven")
+echo "Medians of $n runs. Reference: the minimal Qt program measured in the same run, or the nominal time."
+echo
+echo "| figure | Playhaven | reference | ratio | goal | met |"
+echo "|---|---|---|---|---|---|"
+row "start-up: exec to logon mapped and painted" "$(median startup_playhaven)" "$(median startup_minimal)" ms "<= 1.3x" "v / r <= 1.3"
+for w in logon launcher board spinner; do
+  row "resident memory, $w shown" "$(median rss_$w)" "$(median rss_minimal)" MB "<= 1.5x" "v / r <= 1.5"
+done
+for w in logon launcher board spinner; do
+  limit=1
+  [ "$w" = board ] && limit=2
+  row "idle CPU over 10 s, $w shown" "$(median idle_$w)" "$(median idle_minimal)" ms/s "< $limit ms/s" "v < $limit"
+done
+row "rocket race: wall vs ticks x 30 ms" "$(median race 1)" "$(median race 2)" ms "within 5 %" "v / r >= 0.95 && v / r <= 1.05"
+row "board splash colours: wall vs 40 x 500 ms" "$(median colours)" 20000 ms "within 5 %" "v / r >= 0.95 && v / r <= 1.05"
+row "label slides: wall vs 2 x 100 x 50 ms" "$(median slides)" 10000 ms "within 5 %" "v / r >= 0.95 && v / r <= 1.05"
+row "glide (1920 x 1080, centred): wall" "$(median glide_wall)" "-" s "1 to 3 s" "v >= 1 && v <= 3"
+row "glide: CPU time" "$(median glide_cpu)" "$(median glide_wall)" s "(reference: its wall time)" -
+row "files: bytes written under HOME (most of any run)" "$(most files_playhaven)" "$(most files_minimal)" B "0" "v == 0"
+echo
+echo "Race ratios (wall / ticks x 30 ms), one a race: $(awk '{ printf "%s ", $3 }' "$out/race")"
