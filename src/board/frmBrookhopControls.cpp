@@ -58,7 +58,7 @@ QString stoneName(int stone)
     return QStringLiteral("Stone %1").arg(stone);
 }
 
-void addStones(QList<ControlSpec> &t)
+void addStones(QList<ControlDesign> &t)
 {
     for (int i = 0; i < board::stoneCount; ++i) {
         const board::Rect r = board::stoneRect(i);
@@ -76,12 +76,12 @@ void addStones(QList<ControlSpec> &t)
                      .fore(red)
                      .accessibleName(QStringLiteral("Path from stone %1 to stone %2").arg(i).arg(i + 1)));
     }
-    const FontSpec big = arial(20.25).bold();
+    const FontDesign big = arial(20.25).bold();
     t.append(label("lblStart").caption("START").at(120, 600, 1935, 495).back(white).fore(red).font(big).centred());
     t.append(label("lblFinish").caption("Finish").at(5520, 2640, 1935, 495).back(white).fore(red).font(big).centred());
 }
 
-void addMarkers(QList<ControlSpec> &t)
+void addMarkers(QList<ControlDesign> &t)
 {
     for (MarkerKind kind : allMarkers) {
         const MarkerNames &n = names(kind);
@@ -101,7 +101,7 @@ void addMarkers(QList<ControlSpec> &t)
     }
 }
 
-void addSpinner(QList<ControlSpec> &t)
+void addSpinner(QList<ControlDesign> &t)
 {
     t.append(frame("fraSpinner").at(120, 2040, 2175, 3735).back(red).accessibleName(QStringLiteral("Spinner")));
     for (const SpinnerLabel &l : spinnerLabels) {
@@ -133,9 +133,9 @@ void addSpinner(QList<ControlSpec> &t)
     }
 }
 
-void addBarsAndMenus(QList<ControlSpec> &t)
+void addBarsAndMenus(QList<ControlDesign> &t)
 {
-    QList<ToolButtonSpec> buttons;
+    QList<ToolButtonDesign> buttons;
     for (MarkerKind kind : allMarkers)
         buttons.append({ names(kind).toolbarKey, names(kind).toolTip, names(kind).icon16 });
     t.append(toolBar("tbrYourMoves").buttons(buttons).accessibleName(QStringLiteral("Your Moves toolbar")));
@@ -159,9 +159,9 @@ void addBarsAndMenus(QList<ControlSpec> &t)
 
 } // namespace
 
-FormSpec frmBrookhop::formSpec() const
+FormDesign frmBrookhop::formDesign() const
 {
-    FormSpec f;
+    FormDesign f;
     f.caption = QStringLiteral("Brookhop");
     f.backColor = blue;
     f.clientWidth = 8880;
@@ -170,13 +170,13 @@ FormSpec frmBrookhop::formSpec() const
     return f;
 }
 
-QList<ControlSpec> frmBrookhop::controls() const
+QList<ControlDesign> frmBrookhop::controls() const
 {
-    QList<ControlSpec> t;
+    QList<ControlDesign> t;
     addStones(t);
     addMarkers(t);
     addSpinner(t);
-    const FontSpec buttonFont = arial(9.75).bold();
+    const FontDesign buttonFont = arial(9.75).bold();
     t.append(button("cmdEnd")
                  .caption("End")
                  .at(240, 6000, 975, 495)

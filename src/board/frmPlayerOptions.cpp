@@ -31,9 +31,9 @@ frmPlayerOptions::frmPlayerOptions()
 {
 }
 
-FormSpec frmPlayerOptions::formSpec() const
+FormDesign frmPlayerOptions::formDesign() const
 {
-    FormSpec f;
+    FormDesign f;
     f.caption = QStringLiteral("Player Options");
     f.backColor = 0x00FF0000;
     f.clientWidth = 2835;
@@ -43,9 +43,9 @@ FormSpec frmPlayerOptions::formSpec() const
     return f;
 }
 
-QList<ControlSpec> frmPlayerOptions::controls() const
+QList<ControlDesign> frmPlayerOptions::controls() const
 {
-    QList<ControlSpec> t {
+    QList<ControlDesign> t {
         label("lblDirections").accessibleName("Directions").at(240, 240, 2295, 735).back(white).font(arial(9.75).bold()).centred(),
         frame("fraPlayerOptions").caption("Player Options").at(240, 1080, 2295, 2415).back(white),
     };

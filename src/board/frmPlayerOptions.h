@@ -31,8 +31,8 @@ public:
     void chkPlane_Click();
 
 protected:
-    ui::FormSpec formSpec() const override;
-    QList<ui::ControlSpec> controls() const override;
+    ui::FormDesign formDesign() const override;
+    QList<ui::ControlDesign> controls() const override;
     void wire() override;
     void Form_Load() override;
     void Form_Unload(std::int16_t &Cancel) override;

@@ -10,7 +10,7 @@ QString qs(const std::string &s)
 }
 
 // A topic or term label at Left 120 in its panel, white, in bold Arial.
-ui::ControlSpec topicRow(const help::Topic &t, const QString &panel, double width, double height, double points)
+ui::ControlDesign topicRow(const help::Topic &t, const QString &panel, double width, double height, double points)
 {
     return ui::label(qs(t.label))
         .in(panel)
@@ -28,9 +28,9 @@ HelpWindow::HelpWindow(const QString &name, const help::TopicTable &topics)
 {
 }
 
-ui::FormSpec HelpWindow::formSpec() const
+ui::FormDesign HelpWindow::formDesign() const
 {
-    ui::FormSpec f;
+    ui::FormDesign f;
     f.caption = QStringLiteral("Help");
     f.backColor = 0x00FF8080;
     f.clientWidth = 4680;
@@ -39,10 +39,10 @@ ui::FormSpec HelpWindow::formSpec() const
     return f;
 }
 
-QList<ui::ControlSpec> HelpWindow::controls() const
+QList<ui::ControlDesign> HelpWindow::controls() const
 {
     using namespace ui;
-    QList<ControlSpec> c {
+    QList<ControlDesign> c {
         frame("fraContents").at(360, 240, 3615, 6855).back(white).accessibleName("Contents"),
         frame("fraGlossary").at(3960, 240, 3495, 6855).back(white).accessibleName("Glossary"),
         frame("fraDefinition").at(7440, 240, 3975, 6855).back(white).accessibleName("Definition"),

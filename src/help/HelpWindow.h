@@ -31,8 +31,8 @@ public:
 
 protected:
     HelpWindow(const QString &name, const help::TopicTable &topics);
-    ui::FormSpec formSpec() const override;
-    QList<ui::ControlSpec> controls() const override;
+    ui::FormDesign formDesign() const override;
+    QList<ui::ControlDesign> controls() const override;
     void wire() override;
 
 private:

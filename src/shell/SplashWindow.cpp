@@ -32,9 +32,9 @@ void SplashWindow::setGlidePacer(GlidePacer *pacer)
     g_pacer = pacer;
 }
 
-FormSpec SplashWindow::splashSpec(double clientHeight)
+FormDesign SplashWindow::splashSpec(double clientHeight)
 {
-    FormSpec f;
+    FormDesign f;
     f.backColor = blue;
     f.clientWidth = 10245;
     f.clientHeight = clientHeight;
@@ -44,12 +44,12 @@ FormSpec SplashWindow::splashSpec(double clientHeight)
     return f;
 }
 
-ControlSpec SplashWindow::logoFrame(double left, double top, double width, double height)
+ControlDesign SplashWindow::logoFrame(double left, double top, double width, double height)
 {
     return frame("fraLogo").at(left, top, width, height).back(red).accessibleName("Logo");
 }
 
-ControlSpec SplashWindow::gameButton(double left, double top)
+ControlDesign SplashWindow::gameButton(double left, double top)
 {
     return button("cmdGame")
         .in("fraLogo")
@@ -60,22 +60,22 @@ ControlSpec SplashWindow::gameButton(double left, double top)
 }
 
 // The labels of the logo frame take the size of their text.
-static ControlSpec logoLabel(const QString &name, const QString &caption, quint32 back, const FontSpec &font)
+static ControlDesign logoLabel(const QString &name, const QString &caption, quint32 back, const FontDesign &font)
 {
     return label(name).in("fraLogo").caption(caption).back(back).autoSize().font(font);
 }
 
-ControlSpec SplashWindow::companyLabel(double left, double top)
+ControlDesign SplashWindow::companyLabel(double left, double top)
 {
     return logoLabel("lblCompanyProduct", "Orvik Product", yellow, arial(18).bold()).at(left, top, 2145, 435);
 }
 
-ControlSpec SplashWindow::productLabel(const QString &caption, double left, double top, double width)
+ControlDesign SplashWindow::productLabel(const QString &caption, double left, double top, double width)
 {
     return logoLabel("lblProductName", caption, yellow, arial(32.25).bold()).at(left, top, width, 765);
 }
 
-ControlSpec SplashWindow::versionLabel(double left, double top)
+ControlDesign SplashWindow::versionLabel(double left, double top)
 {
     return logoLabel("lblVersion", "Version 1.3", pink, arial(8.25)).at(left, top, 840, 210).align(Align::Right);
 }

@@ -33,13 +33,13 @@ protected:
     SplashWindow(const QString &name, ColourCycle cycle);
 
     // The window properties both splash windows share; only the client height differs.
-    static ui::FormSpec splashSpec(double clientHeight);
+    static ui::FormDesign splashSpec(double clientHeight);
     // Rows of the logo frame's controls, which look alike on both windows.
-    static ui::ControlSpec logoFrame(double left, double top, double width, double height);
-    static ui::ControlSpec gameButton(double left, double top);
-    static ui::ControlSpec companyLabel(double left, double top);
-    static ui::ControlSpec productLabel(const QString &caption, double left, double top, double width);
-    static ui::ControlSpec versionLabel(double left, double top);
+    static ui::ControlDesign logoFrame(double left, double top, double width, double height);
+    static ui::ControlDesign gameButton(double left, double top);
+    static ui::ControlDesign companyLabel(double left, double top);
+    static ui::ControlDesign productLabel(const QString &caption, double left, double top, double width);
+    static ui::ControlDesign versionLabel(double left, double top);
 
     void wire() override;
     virtual void showGameWindow() = 0;

@@ -18,9 +18,9 @@ frmLogon::frmLogon()
 {
 }
 
-FormSpec frmLogon::formSpec() const
+FormDesign frmLogon::formDesign() const
 {
-    FormSpec f;
+    FormDesign f;
     f.caption = QStringLiteral("Enter Program Password");
     f.backColor = cyan;
     f.clientWidth = 6510;
@@ -30,9 +30,9 @@ FormSpec frmLogon::formSpec() const
     return f;
 }
 
-QList<ControlSpec> frmLogon::controls() const
+QList<ControlDesign> frmLogon::controls() const
 {
-    const FontSpec font = sansSerif(9.75).bold();
+    const FontDesign font = sansSerif(9.75).bold();
     // clang-format off
     return {
         label("lblInstruction").caption("Type your name and password to log on.").at(960, 360, 4335, 255).centred().font(font).tabIndex(0),

@@ -38,9 +38,9 @@ frmSkydash::frmSkydash()
 {
 }
 
-FormSpec frmSkydash::formSpec() const
+FormDesign frmSkydash::formDesign() const
 {
-    FormSpec f;
+    FormDesign f;
     f.caption = QStringLiteral("Skydash");
     f.backColor = black;
     f.clientWidth = 4680;
@@ -49,10 +49,10 @@ FormSpec frmSkydash::formSpec() const
     return f;
 }
 
-QList<ControlSpec> frmSkydash::controls() const
+QList<ControlDesign> frmSkydash::controls() const
 {
     const QString rocket = QStringLiteral(":/icons/rocket32.png");
-    QList<ControlSpec> t = {
+    QList<ControlDesign> t = {
         frame("fraLaunchPad").caption("Launch Pad").at(4920, 6720, 2055, 1575).back(black).fore(red).font(arial(9.75).bold()),
         button("cmdStart").in("fraLaunchPad").caption("Start Race").at(120, 360, 1815, 375).back(yellow).font(arial(9.75).bold()),
         button("cmdExit").in("fraLaunchPad").caption("Exit").at(120, 960, 1815, 375).back(yellow).font(arial(9.75).bold()),
@@ -68,7 +68,7 @@ QList<ControlSpec> frmSkydash::controls() const
     };
     for (int i = 0; i < int(std::size(letters)); ++i) {
         const Letter &l = letters[i];
-        ControlSpec s = label("lblName", i).caption(l.caption).at(l.left, l.top, l.width, l.height).fore(red).back(black);
+        ControlDesign s = label("lblName", i).caption(l.caption).at(l.left, l.top, l.width, l.height).fore(red).back(black);
         if (i == toIndex)
             s.font(arial(12).bold().italic()).centred();
         else

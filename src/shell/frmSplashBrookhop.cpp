@@ -23,7 +23,7 @@ constexpr Marker markers[] = {
 };
 
 // "On Your Mark!" and "Get Set!": red on blue, both crossing the window at the same height.
-ControlSpec slidingLabel(const char *name, const char *caption, double width)
+ControlDesign slidingLabel(const char *name, const char *caption, double width)
 {
     return label(name)
         .caption(caption)
@@ -41,14 +41,14 @@ frmSplashBrookhop::frmSplashBrookhop()
 {
 }
 
-FormSpec frmSplashBrookhop::formSpec() const
+FormDesign frmSplashBrookhop::formDesign() const
 {
     return splashSpec(6870);
 }
 
-QList<ControlSpec> frmSplashBrookhop::controls() const
+QList<ControlDesign> frmSplashBrookhop::controls() const
 {
-    QList<ControlSpec> t = {
+    QList<ControlDesign> t = {
         timer("tmrGo").interval(50).disabled(),
         timer("tmrBackColorHold").interval(500).disabled(),
         button("cmdGo").caption("GO!").at(3960, 2520, 2175, 2025).back(white).font(arial(50.25).bold()).hidden(),

@@ -21,8 +21,8 @@ public:
     void cmdGo_Click();
 
 protected:
-    ui::FormSpec formSpec() const override;
-    QList<ui::ControlSpec> controls() const override;
+    ui::FormDesign formDesign() const override;
+    QList<ui::ControlDesign> controls() const override;
     void wire() override;
     void Form_Activate() override;
     void showGameWindow() override;

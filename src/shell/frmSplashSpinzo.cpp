@@ -9,12 +9,12 @@ frmSplashSpinzo::frmSplashSpinzo()
 {
 }
 
-FormSpec frmSplashSpinzo::formSpec() const
+FormDesign frmSplashSpinzo::formDesign() const
 {
     return splashSpec(6960);
 }
 
-QList<ControlSpec> frmSplashSpinzo::controls() const
+QList<ControlDesign> frmSplashSpinzo::controls() const
 {
     return {
         timer("tmrBackColorHold").interval(500).disabled(),

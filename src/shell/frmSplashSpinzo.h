@@ -12,8 +12,8 @@ public:
     UI_CONTROL(ui::Image, imgLogo)
 
 protected:
-    ui::FormSpec formSpec() const override;
-    QList<ui::ControlSpec> controls() const override;
+    ui::FormDesign formDesign() const override;
+    QList<ui::ControlDesign> controls() const override;
     void Form_Activate() override;
     void showGameWindow() override;
 };

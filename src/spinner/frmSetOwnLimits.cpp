@@ -29,9 +29,9 @@ frmSetOwnLimits::frmSetOwnLimits()
 {
 }
 
-FormSpec frmSetOwnLimits::formSpec() const
+FormDesign frmSetOwnLimits::formDesign() const
 {
-    FormSpec f;
+    FormDesign f;
     f.caption = QStringLiteral("Set Own Limits");
     f.backColor = red;
     f.clientWidth = 2880;
@@ -40,10 +40,10 @@ FormSpec frmSetOwnLimits::formSpec() const
     return f;
 }
 
-QList<ControlSpec> frmSetOwnLimits::controls() const
+QList<ControlDesign> frmSetOwnLimits::controls() const
 {
     // clang-format off
-    QList<ControlSpec> t = {
+    QList<ControlDesign> t = {
         button("cmdReturnToGame").caption("Return to Game").at(1920, 720, 855, 1455).back(yellow).font(arial(9.75).bold()).disabled().tabIndex(6),
         frame("fraSetOwnLimits").caption("Set Own Limits").at(120, 120, 1695, 2775).back(yellow).fore(darkBlue).tabIndex(0),
     };

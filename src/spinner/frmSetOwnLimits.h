@@ -28,8 +28,8 @@ public:
     void cmdReturnToGame_Click();
 
 protected:
-    ui::FormSpec formSpec() const override;
-    QList<ui::ControlSpec> controls() const override;
+    ui::FormDesign formDesign() const override;
+    QList<ui::ControlDesign> controls() const override;
     void wire() override;
     void Form_Unload(std::int16_t &Cancel) override;
 

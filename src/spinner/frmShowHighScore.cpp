@@ -15,9 +15,9 @@ frmShowHighScore::frmShowHighScore()
 {
 }
 
-FormSpec frmShowHighScore::formSpec() const
+FormDesign frmShowHighScore::formDesign() const
 {
-    FormSpec f;
+    FormDesign f;
     f.caption = QStringLiteral("Show High Score");
     f.backColor = red;
     f.clientWidth = 7905;
@@ -26,7 +26,7 @@ FormSpec frmShowHighScore::formSpec() const
     return f;
 }
 
-QList<ControlSpec> frmShowHighScore::controls() const
+QList<ControlDesign> frmShowHighScore::controls() const
 {
     // clang-format off
     return {

@@ -15,7 +15,7 @@ using namespace spinner::colour;
 
 namespace {
 
-ControlSpec board(const QString &name, const FontSpec &font)
+ControlDesign board(const QString &name, const FontDesign &font)
 {
     return label(name).back(yellow).fore(blue).centred().font(font);
 }
@@ -27,9 +27,9 @@ frmSpinzo::frmSpinzo()
 {
 }
 
-FormSpec frmSpinzo::formSpec() const
+FormDesign frmSpinzo::formDesign() const
 {
-    FormSpec f;
+    FormDesign f;
     f.caption = QStringLiteral("\"SPINZO\"");
     f.backColor = red;
     f.clientWidth = 6960;
@@ -38,9 +38,9 @@ FormSpec frmSpinzo::formSpec() const
     return f;
 }
 
-QList<ControlSpec> frmSpinzo::controls() const
+QList<ControlDesign> frmSpinzo::controls() const
 {
-    const FontSpec buttonFont = arial(9.75).bold();
+    const FontDesign buttonFont = arial(9.75).bold();
     // clang-format off
     return {
         button("cmdSetOwnLimits").caption("Set Own Limits").at(120, 120, 2055, 495).back(yellow).font(buttonFont).tabIndex(9),

@@ -52,8 +52,8 @@ public:
     QString Rate(std::int16_t Hits, std::int16_t Attempts);
 
 protected:
-    ui::FormSpec formSpec() const override;
-    QList<ui::ControlSpec> controls() const override;
+    ui::FormDesign formDesign() const override;
+    QList<ui::ControlDesign> controls() const override;
     void wire() override;
     void Form_Load() override;
     void Form_Unload(std::int16_t &Cancel) override;

@@ -34,9 +34,9 @@ ToolBar::ToolBar(QWidget *parent)
     useSystemColors(this);
 }
 
-void ToolBar::setButtons(const QList<ToolButtonSpec> &buttons)
+void ToolBar::setButtons(const QList<ToolButtonDesign> &buttons)
 {
-    for (const ToolButtonSpec &b : buttons) {
+    for (const ToolButtonDesign &b : buttons) {
         QAction *action = addAction(QIcon(b.icon), b.text);
         action->setObjectName(b.key);
         action->setToolTip(b.text);
@@ -74,24 +74,24 @@ StatusBar::StatusBar(QWidget *parent)
     connect(&m_clock, &QTimer::timeout, this, &StatusBar::refreshClock);
 }
 
-void StatusBar::setPanels(const QList<PanelSpec> &panels)
+void StatusBar::setPanels(const QList<PanelDesign> &panels)
 {
     auto *layout = static_cast<QHBoxLayout *>(this->layout());
     bool clock = false;
-    for (const PanelSpec &spec : panels) {
+    for (const PanelDesign &design : panels) {
         auto *label = new QLabel(this);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setTextFormat(Qt::PlainText);
-        label->setObjectName(spec.key.isEmpty() ? QStringLiteral("panel%1").arg(m_panels.size() + 1) : spec.key);
-        if (spec.style == PanelStyle::Text) {
+        label->setObjectName(design.key.isEmpty() ? QStringLiteral("panel%1").arg(m_panels.size() + 1) : design.key);
+        if (design.style == PanelStyle::Text) {
             layout->addWidget(label, 1);
         } else {
             label->setAlignment(Qt::AlignCenter);
             layout->addWidget(label, 0);
             clock = true;
         }
-        m_panels.append({spec, label});
+        m_panels.append({design, label});
     }
     if (clock)
         refreshClock();
@@ -102,9 +102,9 @@ void StatusBar::refreshClock()
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale;
     for (const Panel &p : std::as_const(m_panels)) {
-        if (p.spec.style == PanelStyle::Time)
+        if (p.design.style == PanelStyle::Time)
             p.label->setText(locale.toString(now.time(), QLocale::ShortFormat));
-        else if (p.spec.style == PanelStyle::Date)
+        else if (p.design.style == PanelStyle::Date)
             p.label->setText(locale.toString(now.date(), QLocale::ShortFormat));
     }
     // Wake once a second, just after the second turns, and not more often.
@@ -114,7 +114,7 @@ void StatusBar::refreshClock()
 QString StatusBar::panelText(const QString &key) const
 {
     for (const Panel &p : m_panels) {
-        if (p.spec.key == key)
+        if (p.design.key == key)
             return p.label->text();
     }
     return {};
@@ -123,7 +123,7 @@ QString StatusBar::panelText(const QString &key) const
 void StatusBar::setPanelText(const QString &key, const QString &text)
 {
     for (const Panel &p : std::as_const(m_panels)) {
-        if (p.spec.key == key)
+        if (p.design.key == key)
             p.label->setText(text);
     }
 }

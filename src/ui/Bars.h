@@ -1,6 +1,6 @@
 #pragma once
 #include "ui/ControlBase.h"
-#include "ui/ControlSpec.h"
+#include "ui/ControlDesign.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -17,7 +17,7 @@ class ToolBar : public QToolBar, public ControlBase
     Q_OBJECT
 public:
     explicit ToolBar(QWidget *parent = nullptr);
-    void setButtons(const QList<ToolButtonSpec> &buttons);
+    void setButtons(const QList<ToolButtonDesign> &buttons);
     QAction *button(const QString &key) const;
     QStringList keys() const;
 signals:
@@ -31,7 +31,7 @@ class StatusBar : public QWidget, public ControlBase
     Q_OBJECT
 public:
     explicit StatusBar(QWidget *parent = nullptr);
-    void setPanels(const QList<PanelSpec> &panels);
+    void setPanels(const QList<PanelDesign> &panels);
     QString panelText(const QString &key) const;
     void setPanelText(const QString &key, const QString &text);
     QLabel *panel(int index) const;
@@ -39,7 +39,7 @@ public:
 private:
     void refreshClock();
     struct Panel {
-        PanelSpec spec;
+        PanelDesign design;
         QLabel *label;
     };
     QList<Panel> m_panels;

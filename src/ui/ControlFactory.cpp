@@ -17,15 +17,15 @@
 
 namespace ui {
 
-void applyFont(QWidget *w, const FontSpec &spec)
+void applyFont(QWidget *w, const FontDesign &design)
 {
     QFont f = w->font();
-    if (!spec.family.isEmpty())
-        f.setFamilies({spec.family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    if (spec.points > 0)
-        f.setPointSizeF(spec.points);
-    f.setBold(spec.isBold);
-    f.setItalic(spec.isItalic);
+    if (!design.family.isEmpty())
+        f.setFamilies({design.family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    if (design.points > 0)
+        f.setPointSizeF(design.points);
+    f.setBold(design.isBold);
+    f.setItalic(design.isItalic);
     w->setFont(f);
 }
 
@@ -39,21 +39,21 @@ ControlFactory::ControlFactory(Form *form, FormView *view, QHash<QString, QObjec
     installAccessibility();
 }
 
-QWidget *ControlFactory::containerOf(const ControlSpec &spec) const
+QWidget *ControlFactory::containerOf(const ControlDesign &design) const
 {
-    if (spec.container.isEmpty())
+    if (design.container.isEmpty())
         return m_view->client();
-    const QString k = spec.containerIndex < 0 ? spec.container
-                                              : QStringLiteral("%1(%2)").arg(spec.container).arg(spec.containerIndex);
+    const QString k = design.containerIndex < 0 ? design.container
+                                              : QStringLiteral("%1(%2)").arg(design.container).arg(design.containerIndex);
     auto *w = qobject_cast<QWidget *>(m_controls.value(k));
     if (!w)
-        qFatal("control %s lies in %s, which is not built before it", qPrintable(spec.name), qPrintable(k));
+        qFatal("control %s lies in %s, which is not built before it", qPrintable(design.name), qPrintable(k));
     return w;
 }
 
-void ControlFactory::registerControl(const ControlSpec &spec, QObject *control)
+void ControlFactory::registerControl(const ControlDesign &design, QObject *control)
 {
-    const QString k = spec.index < 0 ? spec.name : QStringLiteral("%1(%2)").arg(spec.name).arg(spec.index);
+    const QString k = design.index < 0 ? design.name : QStringLiteral("%1(%2)").arg(design.name).arg(design.index);
     if (m_controls.contains(k))
         qFatal("window %s has two controls named %s", qPrintable(m_form->name()), qPrintable(k));
     m_controls.insert(k, control);
@@ -69,66 +69,66 @@ static Qt::Alignment alignmentOf(Align a)
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-void ControlFactory::build(const ControlSpec &spec)
+void ControlFactory::build(const ControlDesign &design)
 {
-    switch (spec.kind) {
+    switch (design.kind) {
     case Kind::Menu:
     case Kind::MenuItem:
     case Kind::Separator:
-        buildMenu(spec);
+        buildMenu(design);
         return;
     case Kind::Timer: {
         auto *t = new Timer(m_view);
-        t->setObjectName(spec.name);
-        t->setInterval(spec.intervalMs);
-        t->setEnabled(spec.isEnabled);
-        registerControl(spec, t);
+        t->setObjectName(design.name);
+        t->setInterval(design.intervalMs);
+        t->setEnabled(design.isEnabled);
+        registerControl(design, t);
         return;
     }
     default:
         break;
     }
 
-    QWidget *parent = containerOf(spec);
+    QWidget *parent = containerOf(design);
     QWidget *w = nullptr;
     ControlBase *base = nullptr;
-    switch (spec.kind) {
+    switch (design.kind) {
     case Kind::Label: {
         auto *l = new Label(parent);
-        l->setAlignment(alignmentOf(spec.alignment));
-        l->setTransparent(!spec.backColor);
-        if (spec.autoSizeToText)
+        l->setAlignment(alignmentOf(design.alignment));
+        l->setTransparent(!design.backColor);
+        if (design.autoSizeToText)
             l->setAutoSize(true);
         w = l; base = l;
         break;
     }
     case Kind::Button: {
         auto *b = new Button(parent);
-        b->setCaption(spec.captionText);
-        if (spec.isDefault) m_view->setDefaultButton(b);
-        if (spec.isCancel) m_view->setCancelButton(b);
+        b->setCaption(design.captionText);
+        if (design.isDefault) m_view->setDefaultButton(b);
+        if (design.isCancel) m_view->setCancelButton(b);
         w = b; base = b;
         break;
     }
     case Kind::TextBox: {
         auto *t = new TextBox(parent);
-        t->setText(spec.captionText);
-        if (spec.isPassword)
+        t->setText(design.captionText);
+        if (design.isPassword)
             t->setEchoMode(QLineEdit::Password);
         w = t; base = t;
         break;
     }
     case Kind::CheckBox: {
         auto *c = new CheckBox(parent);
-        c->setText(spec.captionText);
-        c->setValue(spec.isChecked ? 1 : 0);
+        c->setText(design.captionText);
+        c->setValue(design.isChecked ? 1 : 0);
         w = c; base = c;
         break;
     }
     case Kind::OptionButton: {
         auto *o = new OptionButton(parent);
-        o->setText(spec.captionText);
-        if (spec.isChecked) {
+        o->setText(design.captionText);
+        if (design.isChecked) {
             const QSignalBlocker block(o);
             o->setChecked(true);
         }
@@ -137,18 +137,18 @@ void ControlFactory::build(const ControlSpec &spec)
     }
     case Kind::Frame: {
         auto *f = new Frame(parent);
-        f->setTitle(spec.captionText);
+        f->setTitle(design.captionText);
         w = f; base = f;
         break;
     }
     case Kind::Image: {
         auto *i = new Image(parent);
-        i->setStretch(spec.isStretched);
-        if (!spec.picturePath.isEmpty())
-            i->setPicturePath(spec.picturePath);
-        if (spec.dragAutomatic) {
+        i->setStretch(design.isStretched);
+        if (!design.picturePath.isEmpty())
+            i->setPicturePath(design.picturePath);
+        if (design.dragAutomatic) {
             i->setAutomaticDrag(true);
-            i->setDragIcon(sharpPixmap(spec.dragIconPath));
+            i->setDragIcon(sharpPixmap(design.dragIconPath));
         }
         w = i; base = i;
         break;
@@ -165,14 +165,14 @@ void ControlFactory::build(const ControlSpec &spec)
     }
     case Kind::ToolBar: {
         auto *t = new ToolBar(parent);
-        t->setButtons(spec.toolButtons);
+        t->setButtons(design.toolButtons);
         m_view->client()->dock(t);
         w = t; base = t;
         break;
     }
     case Kind::StatusBar: {
         auto *s = new StatusBar(parent);
-        s->setPanels(spec.statusPanels);
+        s->setPanels(design.statusPanels);
         m_view->client()->dock(s);
         w = s; base = s;
         break;
@@ -181,70 +181,70 @@ void ControlFactory::build(const ControlSpec &spec)
         qFatal("unhandled control kind");
     }
 
-    base->setIdentity(spec.name, spec.index);
-    base->setTag(spec.tagText);
-    if (!spec.roleName.isEmpty())
-        base->setRoleName(spec.roleName);
+    base->setIdentity(design.name, design.index);
+    base->setTag(design.tagText);
+    if (!design.roleName.isEmpty())
+        base->setRoleName(design.roleName);
     // A label names itself from its caption whenever the caption is set; a text box's text is
     // what was typed, never its name.
-    if (spec.kind != Kind::Label && spec.kind != Kind::TextBox)
-        base->describeCaption(spec.captionText);
-    if (spec.fontSpec)
-        applyFont(w, *spec.fontSpec);
-    if (spec.backColor)
-        setBackColor(w, *spec.backColor);
-    if (spec.foreColor)
-        setForeColor(w, *spec.foreColor);
-    if (spec.kind == Kind::Line) {
-        static_cast<Line *>(w)->setEnds(spec.left, spec.top, spec.width, spec.height);
-        if (spec.foreColor)
-            static_cast<Line *>(w)->setColor(*spec.foreColor);
+    if (design.kind != Kind::Label && design.kind != Kind::TextBox)
+        base->describeCaption(design.captionText);
+    if (design.fontSpec)
+        applyFont(w, *design.fontSpec);
+    if (design.backColor)
+        setBackColor(w, *design.backColor);
+    if (design.foreColor)
+        setForeColor(w, *design.foreColor);
+    if (design.kind == Kind::Line) {
+        static_cast<Line *>(w)->setEnds(design.left, design.top, design.width, design.height);
+        if (design.foreColor)
+            static_cast<Line *>(w)->setColor(*design.foreColor);
         w->lower();
-    } else if (spec.kind != Kind::ToolBar && spec.kind != Kind::StatusBar) {
-        base->Move(spec.left, spec.top, spec.width, spec.height);
+    } else if (design.kind != Kind::ToolBar && design.kind != Kind::StatusBar) {
+        base->Move(design.left, design.top, design.width, design.height);
     }
     if (auto *l = qobject_cast<Label *>(w))
-        l->setCaption(spec.captionText); // after the font, so an auto-sized label fits its text
-    if (!spec.isVisible)
+        l->setCaption(design.captionText); // after the font, so an auto-sized label fits its text
+    if (!design.isVisible)
         w->hide();
-    if (!spec.isEnabled)
+    if (!design.isEnabled)
         w->setEnabled(false);
-    if (spec.tab >= 0) {
+    if (design.tab >= 0) {
         if (qobject_cast<Label *>(w))
-            m_mnemonicLabels.append({spec.tab, w});
-        m_tabOrder.append({spec.tab, w});
+            m_mnemonicLabels.append({design.tab, w});
+        m_tabOrder.append({design.tab, w});
     }
-    registerControl(spec, w);
+    registerControl(design, w);
 }
 
-void ControlFactory::buildMenu(const ControlSpec &spec)
+void ControlFactory::buildMenu(const ControlDesign &design)
 {
     QMenuBar *bar = m_view->menuBar();
-    if (spec.kind == Kind::Menu) {
+    if (design.kind == Kind::Menu) {
         // A top-level menu; its menu action stands for it (caption, enabled, visible).
-        auto *menu = new QMenu(spec.captionText, m_view);
-        menu->setObjectName(spec.name);
+        auto *menu = new QMenu(design.captionText, m_view);
+        menu->setObjectName(design.name);
         QAction *action = bar->addMenu(menu);
-        action->setObjectName(spec.name);
-        action->setVisible(spec.isVisible);
-        action->setEnabled(spec.isEnabled);
-        m_menus.insert(spec.name, menu);
-        registerControl(spec, action);
+        action->setObjectName(design.name);
+        action->setVisible(design.isVisible);
+        action->setEnabled(design.isEnabled);
+        m_menus.insert(design.name, menu);
+        registerControl(design, action);
         return;
     }
     QAction *action = nullptr;
-    if (spec.container.isEmpty()) {
-        action = bar->addAction(spec.captionText);
+    if (design.container.isEmpty()) {
+        action = bar->addAction(design.captionText);
     } else {
-        QMenu *menu = m_menus.value(spec.container);
+        QMenu *menu = m_menus.value(design.container);
         if (!menu)
-            qFatal("menu item %s names no menu %s", qPrintable(spec.name), qPrintable(spec.container));
-        action = spec.kind == Kind::Separator ? menu->addSeparator() : menu->addAction(spec.captionText);
+            qFatal("menu item %s names no menu %s", qPrintable(design.name), qPrintable(design.container));
+        action = design.kind == Kind::Separator ? menu->addSeparator() : menu->addAction(design.captionText);
     }
-    action->setObjectName(spec.name);
-    action->setVisible(spec.isVisible);
-    action->setEnabled(spec.isEnabled);
-    registerControl(spec, action);
+    action->setObjectName(design.name);
+    action->setVisible(design.isVisible);
+    action->setEnabled(design.isEnabled);
+    registerControl(design, action);
 }
 
 void ControlFactory::finish()

@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/ControlSpec.h"
+#include "ui/ControlDesign.h"
 
 #include <QHash>
 #include <QList>
@@ -20,14 +20,14 @@ class ControlFactory
 {
 public:
     ControlFactory(Form *form, FormView *view, QHash<QString, QObject *> &controls, QHash<QString, QMenu *> &menus);
-    void build(const ControlSpec &spec);
+    void build(const ControlDesign &design);
     // Tab order, mnemonics of labels, default and cancel buttons.
     void finish();
 
 private:
-    QWidget *containerOf(const ControlSpec &spec) const;
-    void buildMenu(const ControlSpec &spec);
-    void registerControl(const ControlSpec &spec, QObject *control);
+    QWidget *containerOf(const ControlDesign &design) const;
+    void buildMenu(const ControlDesign &design);
+    void registerControl(const ControlDesign &design, QObject *control);
 
     Form *m_form;
     FormView *m_view;
@@ -37,6 +37,6 @@ private:
     QList<QPair<int, QWidget *>> m_mnemonicLabels;
 };
 
-void applyFont(QWidget *w, const FontSpec &font);
+void applyFont(QWidget *w, const FontDesign &font);
 
 } // namespace ui

@@ -64,12 +64,12 @@ FormView *Form::view()
 
 void Form::buildView()
 {
-    const FormSpec spec = formSpec();
-    auto *v = new FormView(this, spec.controlBox);
+    const FormDesign design = formDesign();
+    auto *v = new FormView(this, design.controlBox);
     v->setObjectName(name());
     v->setAttribute(Qt::WA_QuitOnClose, false);
     Qt::WindowFlags flags = Qt::Window;
-    switch (spec.border) {
+    switch (design.border) {
     case Border::Sizable:
         flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint;
         break;
@@ -81,39 +81,39 @@ void Form::buildView()
         flags |= Qt::FramelessWindowHint;
         break;
     }
-    if (spec.border != Border::None) {
-        if (spec.controlBox)
+    if (design.border != Border::None) {
+        if (design.controlBox)
             flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-        else if (spec.caption.isEmpty())
+        else if (design.caption.isEmpty())
             flags = Qt::Window | Qt::FramelessWindowHint; // no caption and no control box: no title bar
     }
     v->setWindowFlags(flags);
-    v->setWindowTitle(spec.caption);
-    v->setFullScreenToggle(spec.maximized);
-    v->setEscapeCloses((spec.border == Border::Fixed || spec.border == Border::FixedDialog) && spec.controlBox);
-    ui::setBackColor(v->client(), spec.backColor);
+    v->setWindowTitle(design.caption);
+    v->setFullScreenToggle(design.maximized);
+    v->setEscapeCloses((design.border == Border::Fixed || design.border == Border::FixedDialog) && design.controlBox);
+    ui::setBackColor(v->client(), design.backColor);
 
     m_controls.clear();
     m_menus.clear();
     m_view = v;
     ControlFactory factory(this, v, m_controls, m_menus);
-    for (const ControlSpec &c : controls())
+    for (const ControlDesign &c : controls())
         factory.build(c);
     factory.finish();
 
     // A fixed frame without a title bar still shows a border; the window draws it itself.
-    const bool ownBorder = !spec.controlBox && spec.caption.isEmpty()
-                           && (spec.border == Border::Fixed || spec.border == Border::FixedDialog);
+    const bool ownBorder = !design.controlBox && design.caption.isEmpty()
+                           && (design.border == Border::Fixed || design.border == Border::FixedDialog);
     if (ownBorder)
-        v->setDialogFrame(spec.border == Border::FixedDialog ? 4 : 1);
+        v->setDialogFrame(design.border == Border::FixedDialog ? 4 : 1);
     const int frame = 2 * v->dialogFrame();
-    const QSize client(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
+    const QSize client(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
     v->client()->setMinimumSize(0, 0);
     const int menuHeight = v->menuWidget() ? v->menuWidget()->sizeHint().height() : 0;
     v->resize(client.width() + frame, client.height() + menuHeight + frame);
     if (v->layout())
         v->layout()->activate();
-    if (spec.border == Border::Fixed || spec.border == Border::FixedDialog || (!spec.controlBox && spec.caption.isEmpty()))
+    if (design.border == Border::Fixed || design.border == Border::FixedDialog || (!design.controlBox && design.caption.isEmpty()))
         v->setFixedSize(client.width() + frame, client.height() + menuHeight + frame);
     m_placed = false;
     wire();
@@ -124,14 +124,14 @@ void Form::placeOnScreen()
     if (m_placed || !m_view)
         return;
     m_placed = true;
-    const FormSpec spec = formSpec();
+    const FormDesign design = formDesign();
     QScreen *screen = QGuiApplication::primaryScreen();
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    if (spec.maximized) {
+    if (design.maximized) {
         // Without a window manager a maximize request is not honoured: take the whole area anyway.
         m_view->setGeometry(avail);
         m_view->setWindowState(m_view->windowState() | Qt::WindowMaximized);
-    } else if (spec.centred) {
+    } else if (design.centred) {
         const QSize size = m_view->frameGeometry().size().expandedTo(m_view->size());
         m_view->move(avail.center() - QPoint(size.width() / 2, size.height() / 2));
     }
@@ -290,7 +290,7 @@ void Form::setLeft(double twips)
 
 QString Form::Caption() const
 {
-    return m_view ? m_view->windowTitle() : formSpec().caption;
+    return m_view ? m_view->windowTitle() : formDesign().caption;
 }
 
 void Form::setCaption(const QString &caption)
@@ -300,7 +300,7 @@ void Form::setCaption(const QString &caption)
 
 quint32 Form::BackColor() const
 {
-    return m_view ? ui::backColor(m_view->client()) : formSpec().backColor;
+    return m_view ? ui::backColor(m_view->client()) : formDesign().backColor;
 }
 
 void Form::setBackColor(quint32 bgr)

@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/ControlSpec.h"
+#include "ui/ControlDesign.h"
 #include "ui/FormView.h"
 #include "ui/Program.h"
 
@@ -79,8 +79,8 @@ public:
     void closeRequested();
 
 protected:
-    virtual FormSpec formSpec() const = 0;
-    virtual QList<ControlSpec> controls() const { return {}; }
+    virtual FormDesign formDesign() const = 0;
+    virtual QList<ControlDesign> controls() const { return {}; }
     // Connects the handlers once the controls exist (every load).
     virtual void wire() {}
     virtual void Form_Load() {}

@@ -23,9 +23,9 @@ class ProbeDialog : public ui::Form
 public:
     explicit ProbeDialog(const QString &name = QStringLiteral("ProbeDialog")) : Form(name) {}
 protected:
-    ui::FormSpec formSpec() const override
+    ui::FormDesign formDesign() const override
     {
-        ui::FormSpec f;
+        ui::FormDesign f;
         f.caption = QStringLiteral("probe");
         f.border = ui::Border::Fixed;
         return f;

@@ -35,16 +35,16 @@ public:
     std::function<void()> onUnload;
 
 protected:
-    ui::FormSpec formSpec() const override
+    ui::FormDesign formDesign() const override
     {
-        ui::FormSpec f;
+        ui::FormDesign f;
         f.caption = objectName();
         f.clientWidth = 6000;
         f.clientHeight = 4000;
         f.centred = true;
         return f;
     }
-    QList<ui::ControlSpec> controls() const override
+    QList<ui::ControlDesign> controls() const override
     {
         using namespace ui;
         return {

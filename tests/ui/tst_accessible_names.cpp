@@ -24,14 +24,14 @@ public:
     UI_CONTROL(ui::Line, linRule)
 
 protected:
-    ui::FormSpec formSpec() const override
+    ui::FormDesign formDesign() const override
     {
-        ui::FormSpec f;
+        ui::FormDesign f;
         f.caption = QStringLiteral("Roles");
         f.border = ui::Border::Fixed;
         return f;
     }
-    QList<ui::ControlSpec> controls() const override
+    QList<ui::ControlDesign> controls() const override
     {
         using namespace ui;
         return {

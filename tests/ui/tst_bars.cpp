@@ -20,13 +20,13 @@ public:
     UI_CONTROL(ui::StatusBar, sbrMessage)
 
 protected:
-    ui::FormSpec formSpec() const override
+    ui::FormDesign formDesign() const override
     {
-        ui::FormSpec f;
+        ui::FormDesign f;
         f.backColor = 0x00FF0000;
         return f;
     }
-    QList<ui::ControlSpec> controls() const override
+    QList<ui::ControlDesign> controls() const override
     {
         return {
             ui::toolBar("tbrMoves").buttons({ { QStringLiteral("a"), QStringLiteral("A"), {} } }),

@@ -18,8 +18,8 @@ public:
     UI_CONTROL(ui::Button, cmdFirst)
 
 protected:
-    ui::FormSpec formSpec() const override { return ui::FormSpec { QStringLiteral("tabs") }; }
-    QList<ui::ControlSpec> controls() const override
+    ui::FormDesign formDesign() const override { return ui::FormDesign { QStringLiteral("tabs") }; }
+    QList<ui::ControlDesign> controls() const override
     {
         using namespace ui;
         return {

@@ -21,9 +21,9 @@ public:
     QString caption;
 
 protected:
-    ui::FormSpec formSpec() const override
+    ui::FormDesign formDesign() const override
     {
-        ui::FormSpec f;
+        ui::FormDesign f;
         f.caption = caption;
         f.backColor = 0x00FF0000;
         f.clientWidth = 3000;

@@ -23,8 +23,8 @@ public:
     int drops = 0;
 
 protected:
-    ui::FormSpec formSpec() const override { return {}; }
-    QList<ui::ControlSpec> controls() const override
+    ui::FormDesign formDesign() const override { return {}; }
+    QList<ui::ControlDesign> controls() const override
     {
         const QString icon = QStringLiteral(":/icons/cars32.png");
         return {
