@@ -21,11 +21,22 @@ start_xvfb() {
     echo "no free display among $PLAYHAVEN_XVFB_DISPLAYS" >&2
     return 1
   fi
-  fifo=$(mktemp -u)
-  mkfifo "$fifo"
-  Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$fifo" 2>/dev/null &
-  xvfb_pid=$!
-  read -r -t 20 n <"$fifo"
-  rm -f "$fifo"
-  export DISPLAY=":$n"
+  # Two servers starting at once can race for the same display number: try again.
+  for _ in 1 2 3 4 5; do
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$fifo" 2>/dev/null &
+    xvfb_pid=$!
+    n=""
+    read -r -t 20 n <"$fifo" || true
+    rm -f "$fifo"
+    if [ -n "$n" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
+      export DISPLAY=":$n"
+      return 0
+    fi
+    kill "$xvfb_pid" 2>/dev/null || true
+    sleep 0.5
+  done
+  echo "Xvfb did not start" >&2
+  return 1
 }
