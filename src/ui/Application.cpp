@@ -1,5 +1,6 @@
 #include "ui/Application.h"
 
+#include "ui/CursorBlink.h"
 #include "ui/Dialogs.h"
 #include "ui/Program.h"
 
@@ -42,6 +43,7 @@ void initApplication(QApplication &app)
     app.setQuitOnLastWindowClosed(false);
     app.setStyle(new PlayhavenStyle);
     app.setWindowIcon(QIcon(QStringLiteral(":/appicon/playhaven-64.png")));
+    new CursorBlinkRest(CursorBlinkRest::defaultRestAfter, &app);
     Program::instance();
 }
 

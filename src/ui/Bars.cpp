@@ -23,6 +23,27 @@ void useSystemColors(QWidget *bar)
 
 } // namespace
 
+QString timeOfDayFormat(const QString &format)
+{
+    QString result;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format.at(i);
+        if (c == u'\'') {
+            quoted = !quoted;
+        } else if (!quoted && c == u's') {
+            // The seconds go, and the separator that led up to them.
+            if (!result.isEmpty() && QStringView(u":.,").contains(result.back()))
+                result.chop(1);
+            while (i + 1 < format.size() && format.at(i + 1) == u's')
+                ++i;
+            continue;
+        }
+        result.append(c);
+    }
+    return result;
+}
+
 ToolBar::ToolBar(QWidget *parent)
     : QToolBar(parent)
     , ControlBase(this)
@@ -71,6 +92,7 @@ StatusBar::StatusBar(QWidget *parent)
     layout->setSpacing(2);
     useSystemColors(this);
     m_clock.setSingleShot(true);
+    m_clock.setTimerType(Qt::PreciseTimer);
     connect(&m_clock, &QTimer::timeout, this, &StatusBar::refreshClock);
 }
 
@@ -88,13 +110,56 @@ void StatusBar::setPanels(const QList<PanelDesign> &panels)
             layout->addWidget(label, 1);
         } else {
             label->setAlignment(Qt::AlignCenter);
+            label->setContentsMargins(4, 0, 4, 0);
             layout->addWidget(label, 0);
             clock = true;
         }
         m_panels.append({design, label});
     }
-    if (clock)
+    if (clock) {
         refreshClock();
+        fitClockPanels();
+    }
+}
+
+void StatusBar::changeEvent(QEvent *e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange)
+        fitClockPanels();
+}
+
+// The time panel gets the size of the widest text its clock can show: as the clock runs, only
+// the panel itself repaints and the bar is never laid out again.
+void StatusBar::fitClockPanels()
+{
+    const QLocale locale;
+    for (const Panel &p : std::as_const(m_panels)) {
+        if (p.design.style != PanelStyle::Time)
+            continue;
+        const QString format = timeOfDayFormat(locale.timeFormat(QLocale::ShortFormat));
+        const QFontMetrics metrics(p.label->font());
+        QChar widest = u'0';
+        for (char16_t d = u'1'; d <= u'9'; ++d) {
+            if (metrics.horizontalAdvance(QChar(d)) > metrics.horizontalAdvance(widest))
+                widest = QChar(d);
+        }
+        const QString shown = p.label->text();
+        p.label->setMinimumSize(0, 0);
+        p.label->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        QSize size;
+        for (int hour = 0; hour < 24; ++hour) {
+            QString sample = locale.toString(QTime(hour, 0, 0), format);
+            for (QChar &c : sample) {
+                if (c.isDigit())
+                    c = widest;
+            }
+            p.label->setText(sample);
+            size = size.expandedTo(p.label->sizeHint());
+        }
+        p.label->setText(shown);
+        p.label->setFixedSize(size);
+    }
 }
 
 void StatusBar::refreshClock()
@@ -102,13 +167,20 @@ void StatusBar::refreshClock()
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale;
     for (const Panel &p : std::as_const(m_panels)) {
+        QString text;
         if (p.design.style == PanelStyle::Time)
-            p.label->setText(locale.toString(now.time(), QLocale::ShortFormat));
+            text = locale.toString(now.time(), timeOfDayFormat(locale.timeFormat(QLocale::ShortFormat)));
         else if (p.design.style == PanelStyle::Date)
-            p.label->setText(locale.toString(now.date(), QLocale::ShortFormat));
+            text = locale.toString(now.date(), QLocale::ShortFormat);
+        else
+            continue;
+        if (p.label->text() != text) // an unchanged panel is not repainted
+            p.label->setText(text);
     }
-    // Wake once a second, just after the second turns, and not more often.
-    m_clock.start(1000 - now.time().msec() + 5);
+    // Wake only when the shown text can next change: just after the minute turns. A precise
+    // timer, so the minute changes on time; a clock set forwards or back shows within a minute.
+    const int msIntoMinute = now.time().second() * 1000 + now.time().msec();
+    m_clock.start(60000 - msIntoMinute + 5);
 }
 
 QString StatusBar::panelText(const QString &key) const

@@ -195,6 +195,7 @@ void Form::hide()
     m_view->setWindowModality(Qt::NonModal);
     abandonModalWaits();
     Program::instance().formHidden(this);
+    Program::instance().releaseWhenIdle(m_view);
 }
 
 void Form::unload()

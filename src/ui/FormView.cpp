@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <qdrawutil.h>
 #include <QPushButton>
+#include <QWindow>
 
 namespace ui {
 
@@ -99,6 +100,33 @@ void FormView::paintEvent(QPaintEvent *e)
     qDrawWinPanel(&p, rect(), palette(), false);
     if (m_dialogFrame > 2)
         qDrawPlainRect(&p, rect().adjusted(2, 2, -2, -2), palette().color(QPalette::Button), m_dialogFrame - 2);
+}
+
+bool FormView::releaseNativeWindow()
+{
+    if (isVisible() || !testAttribute(Qt::WA_WState_Created))
+        return false;
+    const auto children = findChildren<QWidget *>();
+    for (const QWidget *w : children) {
+        if (w->isWindow() && w->isVisible())
+            return false;
+    }
+    destroy();
+    m_released = true;
+    return true;
+}
+
+void FormView::setVisible(bool visible)
+{
+    if (visible && m_released && !testAttribute(Qt::WA_WState_Created)) {
+        // A new native window, in the state the old one had (maximized, full screen): the
+        // toolkit keeps the state with the widget but gives a new window none.
+        m_released = false;
+        create();
+        if (QWindow *window = windowHandle())
+            window->setWindowStates(windowState() & ~Qt::WindowActive);
+    }
+    QMainWindow::setVisible(visible);
 }
 
 void FormView::closeEvent(QCloseEvent *e)

@@ -51,6 +51,10 @@ public:
     // no title bar from the window manager; 0 for none.
     void setDialogFrame(int width);
     int dialogFrame() const { return m_dialogFrame; }
+    // Gives back the native window and the back buffer of a hidden window whose own windows
+    // (message boxes, menus) are hidden too; the next show makes new ones. True if released.
+    bool releaseNativeWindow();
+    void setVisible(bool visible) override;
 protected:
     void paintEvent(QPaintEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
@@ -63,6 +67,7 @@ private:
     bool m_fullScreenToggle = false;
     bool m_escapeCloses = false;
     int m_dialogFrame = 0;
+    bool m_released = false;
     QPointer<QPushButton> m_default;
     QPointer<QPushButton> m_cancel;
 };

@@ -1,9 +1,11 @@
 #include "ui/Program.h"
 
 #include "ui/Form.h"
+#include "ui/FormView.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <cstdio>
@@ -67,6 +69,7 @@ void Program::resetForTests()
     for (const QPointer<QWidget> &view : std::as_const(m_graveyard))
         delete view.data();
     m_graveyard.clear();
+    m_toRelease.clear();
 }
 
 void Program::formLoaded(Form *form)
@@ -167,10 +170,41 @@ void Program::bury(QWidget *view)
         leaveHandler();
 }
 
+void Program::releaseWhenIdle(FormView *view)
+{
+    if (!view || m_toRelease.contains(view))
+        return;
+    m_toRelease.append(view);
+    queueRelease();
+}
+
+void Program::queueRelease()
+{
+    // Never from inside an event of the window: the toolkit may still be delivering it.
+    if (m_releaseQueued || m_toRelease.isEmpty())
+        return;
+    m_releaseQueued = true;
+    QTimer::singleShot(0, this, &Program::releaseHiddenViews);
+}
+
+void Program::releaseHiddenViews()
+{
+    m_releaseQueued = false;
+    if (m_handlerDepth > 0)
+        return; // queued again when the outermost handler returns
+    const auto views = std::exchange(m_toRelease, {});
+    for (const QPointer<FormView> &view : views) {
+        if (view)
+            view->releaseNativeWindow();
+    }
+}
+
 void Program::leaveHandler()
 {
     if (m_handlerDepth > 0)
         --m_handlerDepth;
+    if (m_handlerDepth == 0)
+        queueRelease();
     if (m_handlerDepth > 0 || m_graveyard.isEmpty())
         return;
     const auto graves = std::exchange(m_graveyard, {});

@@ -14,6 +14,7 @@ class QWindow;
 namespace ui {
 
 class Form;
+class FormView;
 
 // The program as the windows see it: the single instance of every window, the collection of
 // loaded windows, which window is active, and the end of the program.
@@ -59,6 +60,10 @@ public:
     void formShown(Form *form);
     void formHidden(Form *form);
     void bury(QWidget *view);
+    // A hidden window gives back its native window and its back buffer (as large as the
+    // window: 8 MB when maximized on a full-HD screen) once no handler runs; showing it again
+    // makes new ones.
+    void releaseWhenIdle(FormView *view);
     void enterHandler() { ++m_handlerDepth; }
     void leaveHandler();
     int handlerDepth() const { return m_handlerDepth; }
@@ -69,6 +74,8 @@ private:
     void onFocusWindowChanged(QWindow *window);
     Form *formOfWindow(QWindow *window) const;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void queueRelease();
+    void releaseHiddenViews();
 
     std::map<std::type_index, std::unique_ptr<Form>> m_forms;
     QList<Form *> m_loaded;
@@ -83,6 +90,8 @@ private:
     Terminator m_terminator;
     int m_handlerDepth = 0;
     QList<QPointer<QWidget>> m_graveyard;
+    QList<QPointer<FormView>> m_toRelease;
+    bool m_releaseQueued = false;
 };
 
 // Marks a handler running for the duration of a scope (see Program).
