@@ -12,7 +12,6 @@ echo "building Release in $build (log: bench/out/build.log)" >&2
 PLAYHAVEN_BENCH_TOOLS=1 scripts/setup.sh "$build" -DPLAYHAVEN_SANITIZE=OFF >"$out/build.log"
 bin="$PWD/$build"
 work=$(mktemp -d)
-hz=$(getconf CLK_TCK)
 export XDG_RUNTIME_DIR="$work/runtime" # outside every HOME
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
@@ -34,13 +33,15 @@ started+=($!)
 sleep 1
 
 # --- Helpers -----------------------------------------------------------------------------
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+# Run time of all the process's threads in ns, from the scheduler (/proc/PID/task/*/schedstat):
+# exact, where /proc/PID/stat counts whole 10 ms clock ticks.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%.0f", s }'; }
 rss_mb() { awk '/^VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
 # CPU milliseconds per second over 10 s of nothing happening.
 idle_ms() {
   local a b
-  a=$(cpu_ticks "$1"); sleep 10; b=$(cpu_ticks "$1")
-  awk -v d=$((b - a)) -v hz="$hz" 'BEGIN { printf "%.2f", d * 1000 / hz / 10 }'
+  a=$(cpu_ns "$1"); sleep 10; b=$(cpu_ns "$1")
+  awk -v d=$((b - a)) 'BEGIN { printf "%.2f", d / 1e6 / 10 }'
 }
 home_bytes() { find "$1" -type f -printf '%s\n' | awk '{ s += $1 } END { print s + 0 }'; }
 record() { echo "$2" >>"$out/$1"; } # one figure per line, one file per figure

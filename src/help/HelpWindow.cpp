@@ -17,7 +17,8 @@ ui::ControlDesign topicRow(const help::Topic &t, const QString &panel, double wi
         .at(120, t.top, width, height)
         .caption(qs(t.caption))
         .back(white)
-        .font(ui::arial(points).bold());
+        .font(ui::arial(points).bold())
+        .link();
 }
 
 } // namespace
@@ -50,6 +51,7 @@ QList<ui::ControlDesign> HelpWindow::controls() const
         label("lblExitGlossary")
             .at(3960, 7080, 3495, 255)
             .caption(QStringLiteral("     (click here to exit the glossary)"))
+            .link()
             .back(white)
             .font(arial(9.75).bold())
             .hidden(),

@@ -63,6 +63,7 @@ struct ControlDesign {
     QString tagText;
     QString roleName;           // accessible name of a control without a caption
     bool dragAutomatic = false;
+    bool isLink = false;
     QString dragIconPath;
     QList<ToolButtonDesign> toolButtons;
     QList<PanelDesign> statusPanels;
@@ -89,6 +90,8 @@ struct ControlDesign {
     ControlDesign &defaultButton() { isDefault = true; return *this; }
     ControlDesign &cancelButton() { isCancel = true; return *this; }
     ControlDesign &tabIndex(int t) { tab = t; return *this; }
+    // A label that acts when clicked takes the focus too, and Space or Enter clicks it.
+    ControlDesign &link() { isLink = true; return *this; }
     ControlDesign &interval(int ms) { intervalMs = ms; return *this; }
     ControlDesign &tag(const QString &t) { tagText = t; return *this; }
     ControlDesign &accessibleName(const QString &n) { roleName = n; return *this; }

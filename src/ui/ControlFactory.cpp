@@ -99,6 +99,7 @@ void ControlFactory::build(const ControlDesign &design)
         l->setTransparent(!design.backColor);
         if (design.autoSizeToText)
             l->setAutoSize(true);
+        l->setLink(design.isLink);
         w = l; base = l;
         break;
     }

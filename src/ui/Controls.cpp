@@ -2,9 +2,11 @@
 
 #include "ui/Twips.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
 namespace ui {
@@ -94,6 +96,34 @@ void Label::setTransparent(bool transparent)
 {
     setAutoFillBackground(!transparent);
     setAttribute(Qt::WA_TranslucentBackground, transparent);
+}
+
+void Label::setLink(bool link)
+{
+    setFocusPolicy(link ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void Label::keyPressEvent(QKeyEvent *e)
+{
+    const bool press = e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (focusPolicy() != Qt::NoFocus && press && e->modifiers() == Qt::NoModifier) {
+        emit Click();
+        return;
+    }
+    QLabel::keyPressEvent(e);
+}
+
+void Label::paintEvent(QPaintEvent *e)
+{
+    QLabel::paintEvent(e);
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = contentsRect().adjusted(1, 1, -1, -1);
+    option.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
 }
 
 void Label::fitToText()

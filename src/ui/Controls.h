@@ -27,12 +27,17 @@ public:
     void setCaption(const QString &caption);
     void setAutoSize(bool autoSize);
     void setTransparent(bool transparent);
+    // A label that acts when clicked (a help topic) is a tab stop as well: Space, Enter or
+    // Return click it, and a dotted rectangle shows where the focus is.
+    void setLink(bool link);
 signals:
     void Click();
     void MouseUp(int button, int shift, double x, double y);
 protected:
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
 private:
     void fitToText();
     QString m_caption;

@@ -4,6 +4,7 @@
 #include "support/TestMain.h"
 #include "ui/Twips.h"
 
+#include <QApplication>
 #include <QTest>
 
 using ui::form;
@@ -274,6 +275,44 @@ private slots:
         click(h, "lblGlossary"); // and the new controls answer their clicks
         click(h, "lbl_10");
         QCOMPARE(definition(h), opening + sp(10) + "Gives you ten (10) attempts to try your luck.");
+    }
+
+    // Without a mouse: Tab reaches every topic in order, Space or Enter opens it, and the
+    // glossary's terms and exit label join the tab order while they show.
+    void topicsCanBeReadWithTheKeyboard()
+    {
+        frmHelpSpinzo &h = form<frmHelpSpinzo>();
+        h.show();
+        h.view()->activateWindow();
+        QTRY_VERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget(), h.topicLabel(QString::fromStdString(h.topics().contents.front().label)));
+        QStringList reached;
+        for (int i = 0; i < 40 && reached.size() < int(h.topics().contents.size()); ++i) {
+            QWidget *focus = QApplication::focusWidget();
+            if (!reached.contains(focus->objectName()))
+                reached << focus->objectName();
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        QStringList contents;
+        for (const help::Topic &t : h.topics().contents)
+            contents << QString::fromStdString(t.label);
+        QCOMPARE(reached, contents);
+
+        ui::Label *glossary = h.topicLabel("lblGlossary");
+        glossary->setFocus();
+        QTest::keyClick(glossary, Qt::Key_Return);
+        QVERIFY(glossaryShown(h));
+        ui::Label *wins = h.topicLabel("lblWins");
+        QVERIFY(wins->focusPolicy() & Qt::TabFocus);
+        wins->setFocus();
+        QTest::keyClick(wins, Qt::Key_Space);
+        QVERIFY(definition(h).contains("wins = each time a seven"));
+        h.lblExitGlossary()->setFocus();
+        QTest::keyClick(h.lblExitGlossary(), Qt::Key_Enter);
+        QVERIFY(!glossaryShown(h));
+        QCOMPARE(definition(h), QString());
+        // A plain label (the definition) is no tab stop.
+        QCOMPARE(h.lblDefinition()->focusPolicy(), Qt::NoFocus);
     }
 
     // The help windows open maximized and so take F11 for full screen, back and forth.
