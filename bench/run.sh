@@ -33,15 +33,22 @@ started+=($!)
 sleep 1
 
 # --- Helpers -----------------------------------------------------------------------------
-# Run time of all the process's threads in ns, from the scheduler (/proc/PID/task/*/schedstat):
-# exact, where /proc/PID/stat counts whole 10 ms clock ticks.
-cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%.0f", s }'; }
+# Run time of each of the process's threads in ns, from the scheduler (/proc/PID/task/*/schedstat),
+# one "tid ns" a line: exact, where /proc/PID/stat counts whole 10 ms clock ticks.
+thread_ns() {
+  local t
+  for t in /proc/"$1"/task/*; do
+    [ -r "$t/schedstat" ] && echo "${t##*/} $(cut -d' ' -f1 "$t/schedstat" 2>/dev/null)"
+  done
+}
 rss_mb() { awk '/^VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
-# CPU milliseconds per second over 10 s of nothing happening.
+# CPU milliseconds per second over 10 s of nothing happening: what every thread ran in that time
+# (a thread that ended meanwhile is not counted; one that began counts whole).
 idle_ms() {
-  local a b
-  a=$(cpu_ns "$1"); sleep 10; b=$(cpu_ns "$1")
-  awk -v d=$((b - a)) 'BEGIN { printf "%.2f", d / 1e6 / 10 }'
+  local a
+  a=$(thread_ns "$1"); sleep 10
+  thread_ns "$1" | awk -v before="$a" 'BEGIN { n = split(before, l, "\n"); for (i = 1; i <= n; i++) { split(l[i], f, " "); was[f[1]] = f[2] } }
+    { s += $2 - (($1 in was) ? was[$1] : 0) } END { printf "%.2f", s / 1e6 / 10 }'
 }
 home_bytes() { find "$1" -type f -printf '%s\n' | awk '{ s += $1 } END { print s + 0 }'; }
 record() { echo "$2" >>"$out/$1"; } # one figure per line, one file per figure

@@ -111,6 +111,7 @@ void frmSplashBrookhop::tmrGo_Timer()
         tmrGo()->setEnabled(false);
         lblGetSet()->hide();
         cmdGo()->show();
+        cmdGo()->setFocus(); // Enter or Space presses it, as a click does
         break;
     }
 }
@@ -120,6 +121,7 @@ void frmSplashBrookhop::cmdGo_Click()
     cmdGo()->hide();
     fraLogo()->show();
     cmdGame()->show();
+    cmdGame()->setFocus();
 }
 
 void frmSplashBrookhop::showGameWindow()

@@ -30,6 +30,7 @@ QList<ControlDesign> frmSplashSpinzo::controls() const
 void frmSplashSpinzo::Form_Activate()
 {
     cmdGame()->show();
+    cmdGame()->setFocus(); // Enter or Space presses it, as a click does
     holdTicks = 0;
 }
 

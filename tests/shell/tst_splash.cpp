@@ -167,6 +167,27 @@ private slots:
         QVERIFY(!ui::visible(s.cmdGo()) && ui::visible(s.fraLogo()) && ui::visible(s.cmdGame()));
     }
 
+    // Each button takes the focus as it appears, so Enter or Space goes on without a mouse.
+    void theButtonsThatAppearTakeTheKeyboard()
+    {
+        form<frmSkydash>().show();
+        form<frmSkydash>().mnuBrookhop()->trigger();
+        frmSplashBrookhop &s = form<frmSplashBrookhop>();
+        for (int i = 0; i < 201; ++i)
+            tick(s.tmrGo());
+        QVERIFY(ui::visible(s.cmdGo()));
+        QCOMPARE(s.view()->focusWidget(), s.cmdGo());
+        QTest::keyClick(s.view(), Qt::Key_Return);
+        QVERIFY(ui::visible(s.fraLogo()) && ui::visible(s.cmdGame()));
+        QCOMPARE(s.view()->focusWidget(), s.cmdGame());
+        s.unload();
+
+        form<frmSkydash>().mnuSpinzo()->trigger();
+        frmSplashSpinzo &z = form<frmSplashSpinzo>();
+        QVERIFY(ui::visible(z.cmdGame()));
+        QCOMPARE(z.view()->focusWidget(), z.cmdGame());
+    }
+
     void theLabelsRestartAtEveryActivation()
     {
         frmSkydash &launcher = form<frmSkydash>();
