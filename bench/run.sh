@@ -76,7 +76,16 @@ click_twips() { # window, design width, left, top (twips, within the client area
   read -r ox oy < <(client_origin "$1" "$2")
   xdotool mousemove $((ox + $3 / 15)) $((oy + $4 / 15)) click 1
 }
-wait_name() { timeout 90 xdotool search --sync --onlyvisible --name "$1" | head -1; }
+# Polls instead of "search --sync": a search fails when a window goes away while it walks the
+# window tree (hidden windows give their X window back), and is then simply asked again.
+wait_name() {
+  local w
+  for _ in $(seq 900); do
+    w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) && [ -n "$w" ] && echo "$w" && return
+    sleep 0.1
+  done
+  echo "no window named $1" >&2 && return 1
+}
 # The one visible window of the program that is not the launcher (a splash has no caption).
 wait_splash() {
   for _ in $(seq 100); do
