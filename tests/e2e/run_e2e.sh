@@ -85,7 +85,8 @@ answer_box "$box" alt+y
 next_box hint
 answer_box "$box" Return
 wait_gone "$box" "the hint"
-poll 10 viewable "$logon" >/dev/null || fail "the logon dialog did not come back"
+# A hidden window may give its X window back, so the dialog that comes back is found anew.
+logon=$(wait_title '^Enter Program Password$' 10)
 shot "$logon" logon-again
 type_into 1200 ann
 press_ok
