@@ -149,14 +149,17 @@ def main():
         check((w, h) == size, '%s is %dx%d' % (rel, w, h))
         check(all(p[3] == 255 for row in rows for p in row), rel + ' is not opaque')
 
-    with open(os.path.join(ASSETS, 'icons/face.ico'), 'rb') as f:
-        ico = f.read()
-    check(struct.unpack('<HHH', ico[:6]) == (0, 1, 2), 'face.ico: bad header')
-    for i, size in enumerate((32, 16)):
-        w, h, _, _, planes, bpp, length, offset = struct.unpack('<BBBBHHII', ico[6 + 16 * i:22 + 16 * i])
-        with open(os.path.join(ASSETS, 'icons/face%d.png' % size), 'rb') as f:
-            check((w, h, planes, bpp) == (size, size, 1, 32) and ico[offset:offset + length] == f.read(),
-                  'face.ico entry %d is not face%d.png' % (i, size))
+    for ico_name, entries in [('face.ico', [(32, 'face32.png'), (16, 'face16.png')]),
+                              ('face@2x.ico', [(64, 'face32@2x.png')])]:
+        with open(os.path.join(ASSETS, 'icons', ico_name), 'rb') as f:
+            ico = f.read()
+        check(struct.unpack('<HHH', ico[:6]) == (0, 1, len(entries)), ico_name + ': bad header')
+        for i, (size, png_name) in enumerate(entries):
+            w, h, _, _, planes, bpp, length, offset = struct.unpack('<BBBBHHII', ico[6 + 16 * i:22 + 16 * i])
+            with open(os.path.join(ASSETS, 'icons', png_name), 'rb') as f:
+                check((w, h, planes, bpp) == (size % 256, size % 256, 1, 32)
+                      and ico[offset:offset + length] == f.read(),
+                      '%s entry %d is not %s' % (ico_name, i, png_name))
 
     with open(os.path.join(ASSETS, 'pictures/spinner.gif'), 'rb') as f:
         w, h, loop, frames = read_gif(f.read())

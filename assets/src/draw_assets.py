@@ -464,22 +464,31 @@ def icon_png(draw, size, px=None):
     return png_bytes(cv.pixels())
 
 
+MARKS = ('bicycle', 'cars', 'plane', 'rocket', 'face')
+
+
 def write_qrc(files):
-    lines = ['<!DOCTYPE RCC>', '<RCC version="1.0">', '<qresource prefix="/">']
-    lines += ['    <file>%s</file>' % f for f in sorted(files) if not f.endswith('.qrc')]
+    lines = ['<!DOCTYPE RCC>', '<RCC version="1.0">', '<qresource prefix="/">',
+             "    <!-- The 32 px icons serve as the 16 px icons' double-density variants. -->"]
+    icons = sorted(f for f in files if f.startswith(('appicon/', 'icons/')))
+    lines += ['    <file>%s</file>' % f for f in icons]
+    lines += ['    <file alias="icons/%s16@2x.png">icons/%s32.png</file>' % (n, n) for n in MARKS]
+    lines += ['    <file>%s</file>' % f for f in sorted(files)
+              if not f.endswith('.qrc') and f not in icons]
     lines += ['</qresource>', '</RCC>', '']
     return '\n'.join(lines).encode()
 
 
 def main():
     written = []
-    for name, draw in [('bicycle', bicycle), ('cars', car), ('plane', plane),
-                       ('rocket', rocket), ('face', face)]:
+    for name, draw in zip(MARKS, (bicycle, car, plane, rocket, face)):
         for size in (16, 32):
             save('icons/%s%d.png' % (name, size), icon_png(draw, size), written)
         save('icons/%s32@2x.png' % name, icon_png(draw, 64), written)
     save('icons/face.ico', ico_bytes([(32, icon_png(face, 32)), (16, icon_png(face, 16))]),
          written)
+    # The logo at double density, found by the program beside face.ico.
+    save('icons/face@2x.ico', ico_bytes([(64, icon_png(face, 64))]), written)
     for scale, suffix in [(1, ''), (2, '@2x')]:
         cv = Canvas(110 * scale, 140 * scale, scale, 1.6 * scale, CREAM)
         bigfoot(cv)

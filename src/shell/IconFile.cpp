@@ -31,7 +31,7 @@ QByteArray readWholeFile(const QString &path)
 
 } // namespace
 
-QImage readIconFile(const QString &path)
+QImage readIconFile(const QString &path, int preferredSide)
 {
     QByteArray bytes = readWholeFile(path);
     if (bytes.isEmpty())
@@ -50,7 +50,7 @@ QImage readIconFile(const QString &path)
             return {};
         if (image.isNull() || image.width() > largestIconSide || image.height() > largestIconSide)
             return {};
-        if (best.isNull() || std::abs(image.width() - 32) < std::abs(best.width() - 32))
+        if (best.isNull() || std::abs(image.width() - preferredSide) < std::abs(best.width() - preferredSide))
             best = image;
     }
     return best;

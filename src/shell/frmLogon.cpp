@@ -111,9 +111,17 @@ void frmLogon::cmdCancel_Click()
 void frmLogon::imgLogo_Click()
 {
     // A file that cannot be read as a whole icon leaves the picture as it is, without a word.
-    const QImage icon = readIconFile(m_logoPath);
-    if (!icon.isNull())
-        imgLogo()->setPicture(QPixmap::fromImage(icon));
+    // On a screen of double density a 64 x 64 picture, where the file has one, shows sharp at
+    // the size of a 32 x 32 icon.
+    const qreal ratio = imgLogo()->devicePixelRatioF();
+    const int dense = qRound(32 * ratio);
+    const QImage icon = readIconFile(m_logoPath, dense);
+    if (icon.isNull())
+        return;
+    QPixmap picture = QPixmap::fromImage(icon);
+    if (ratio > 1 && icon.width() == dense && icon.height() == dense)
+        picture.setDevicePixelRatio(ratio);
+    imgLogo()->setPicture(picture);
 }
 
 void frmLogon::Form_Unload(std::int16_t &)

@@ -92,7 +92,8 @@ private slots:
         QCOMPARE(d.txtPassword()->Left(), 2280.0);
         QCOMPARE(d.txtPassword()->Top(), 1200.0);
         QCOMPARE(d.cmdCancel()->Top(), 1440.0);
-        QCOMPARE(d.imgLogo()->Picture().size(), QSize(32, 32));
+        QCOMPARE(d.imgLogo()->Picture().deviceIndependentSize().toSize(), QSize(32, 32));
+        QCOMPARE(d.imgLogo()->Picture().devicePixelRatio(), qApp->devicePixelRatio()); // sharp at double density
         for (QWidget *w : QList<QWidget *> { d.lblInstruction(), d.lblPassword(), d.txtUserName(), d.cmdOK() }) {
             QCOMPARE(w->font().family(), QStringLiteral("MS Sans Serif"));
             QCOMPARE(w->font().pointSizeF(), 9.75);

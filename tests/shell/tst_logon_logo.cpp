@@ -39,6 +39,21 @@ QByteArray iconOf(QColor color)
     return encoded(color, 32, "ico");
 }
 
+// An icon file of a green 32 x 32 and a blue 64 x 64 picture, both stored as PNG.
+QByteArray iconOfTwoSizes()
+{
+    const QByteArray small = encoded(Qt::green, 32, "png"), large = encoded(Qt::blue, 64, "png");
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(2);
+    out << quint8(64) << quint8(64) << quint8(0) << quint8(0) << quint16(1) << quint16(32);
+    out << quint32(large.size()) << quint32(6 + 2 * 16);
+    out << quint8(32) << quint8(32) << quint8(0) << quint8(0) << quint16(1) << quint16(32);
+    out << quint32(small.size()) << quint32(6 + 2 * 16 + large.size());
+    return bytes + large + small;
+}
+
 // An icon file whose one picture, stored as PNG, is far larger than any icon.
 QByteArray iconWithHugePicture()
 {
@@ -154,7 +169,6 @@ private slots:
     {
         frmLogon &d = form<frmLogon>();
         d.show();
-        const QImage design = d.imgLogo()->Picture().toImage();
         const QString green = dir.filePath("green.ico");
         QVERIFY(write(green, iconOf(Qt::green)));
         d.setLogoPath(green);
@@ -166,8 +180,24 @@ private slots:
         QVERIFY(write(swapped, face.left(6) + face.mid(22, 16) + face.mid(6, 16) + face.mid(38)));
         d.setLogoPath(swapped);
         QTest::mouseClick(d.imgLogo(), Qt::LeftButton);
-        QCOMPARE(d.imgLogo()->Picture().toImage(), design);
+        const QImage face32 = QPixmap::fromImage(QImage(QStringLiteral(":/icons/face.ico"))).toImage();
+        QCOMPARE(face32.size(), QSize(32, 32));
+        QCOMPARE(d.imgLogo()->Picture().toImage(), face32);
         QVERIFY(fx.dialogs.shown.isEmpty());
+    }
+
+    // The picture nearest the wanted size: 32 x 32 as a rule, 64 x 64 for double density.
+    void thePictureOfTheWantedSizeIsTaken()
+    {
+        const QString path = dir.filePath("two.ico");
+        QVERIFY(write(path, iconOfTwoSizes()));
+        const QImage normal = readIconFile(path);
+        QCOMPARE(normal.size(), QSize(32, 32));
+        QCOMPARE(normal.pixelColor(16, 16), QColor(Qt::green));
+        const QImage dense = readIconFile(path, 64);
+        QCOMPARE(dense.size(), QSize(64, 64));
+        QCOMPARE(dense.pixelColor(32, 32), QColor(Qt::blue));
+        QCOMPARE(readIconFile(path, 40).size(), QSize(32, 32));
     }
 
     void anIconPaddedUpToTheSizeLimitIsStillRead()
