@@ -148,6 +148,8 @@ bool SoakAgent::act()
         }
         return true;
     }
+    if (m_streakLeft > 0 && clickAgain())
+        return true;
     for (int attempt = 0; attempt < 8; ++attempt) {
         const unsigned kind = m_rng() % 100;
         bool done = false;
@@ -223,7 +225,26 @@ bool SoakAgent::clickSomething()
     }
     const QPoint at(int(m_rng() % std::max(1, w->width())), int(m_rng() % std::max(1, w->height())));
     const Qt::MouseButton button = (m_rng() % 5 == 0) ? Qt::RightButton : Qt::LeftButton;
+    if (qobject_cast<QAbstractButton *>(w) && m_rng() % 6 == 0) {
+        m_streak = w;
+        m_streakLeft = 3 + int(m_rng() % 28);
+    }
     QTest::mouseClick(w, button, Qt::NoModifier, at);
+    return true;
+}
+
+// Children press the same button again and again (Spin above all): a streak reaches what a
+// run of single random clicks seldom does, such as the end of a limit of ten spins.
+bool SoakAgent::clickAgain()
+{
+    --m_streakLeft;
+    QWidget *w = m_streak;
+    if (!w || !reachable(w) || reluctant(QStringLiteral("click %1 on %2").arg(w->objectName(), w->window()->objectName()))) {
+        m_streakLeft = 0;
+        return false;
+    }
+    m_lastAction = QStringLiteral("click %1 again").arg(w->objectName());
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include "RandomDialogs.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QObject>
 #include <QTimer>
 #include <functional>
@@ -54,6 +55,7 @@ private:
     QWidget *modalWindow() const;
     bool reachable(QWidget *w) const;
     bool clickSomething();
+    bool clickAgain();
     bool dragSomething();
     bool typeSomething();
     bool tickSomeTimer();
@@ -78,6 +80,8 @@ private:
     long m_ends = 0;
     bool m_ended = false;
     QString m_lastAction;
+    QPointer<QWidget> m_streak; // the button being pressed over and over
+    int m_streakLeft = 0;
     std::function<bool(const QString &)> m_endAllowed;
     std::function<bool(const QString &)> m_endsRun;
     std::function<QWidget *()> m_aim;

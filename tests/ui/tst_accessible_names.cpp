@@ -130,7 +130,8 @@ private slots:
         QTest::newRow("icon at 2") << ":/icons/bicycle32.png" << 2.0 << QSize(64, 64) << QSize(32, 32);
         QTest::newRow("small icon at 2") << ":/icons/cars16.png" << 2.0 << QSize(32, 32) << QSize(16, 16);
         QTest::newRow("big foot at 2") << ":/pictures/bigfoot.png" << 2.0 << QSize(220, 280) << QSize(110, 140);
-        QTest::newRow("no variant") << ":/icons/face.ico" << 2.0 << QSize(32, 32) << QSize(32, 32);
+        QTest::newRow("face icon at 2") << ":/icons/face.ico" << 2.0 << QSize(64, 64) << QSize(32, 32);
+        QTest::newRow("no variant") << ":/appicon/playhaven-32.png" << 2.0 << QSize(32, 32) << QSize(32, 32);
     }
     void picturesTakeTheirDoubleDensityVariant()
     {
