@@ -122,6 +122,12 @@ void StatusBar::setPanels(const QList<PanelDesign> &panels)
     }
 }
 
+// The format of the time panel in the user's locale.
+static QString clockFormat(const QLocale &locale)
+{
+    return timeOfDayFormat(locale.timeFormat(QLocale::ShortFormat));
+}
+
 void StatusBar::changeEvent(QEvent *e)
 {
     QWidget::changeEvent(e);
@@ -134,10 +140,10 @@ void StatusBar::changeEvent(QEvent *e)
 void StatusBar::fitClockPanels()
 {
     const QLocale locale;
+    const QString format = clockFormat(locale);
     for (const Panel &p : std::as_const(m_panels)) {
         if (p.design.style != PanelStyle::Time)
             continue;
-        const QString format = timeOfDayFormat(locale.timeFormat(QLocale::ShortFormat));
         const QFontMetrics metrics(p.label->font());
         QChar widest = u'0';
         for (char16_t d = u'1'; d <= u'9'; ++d) {
@@ -169,7 +175,7 @@ void StatusBar::refreshClock()
     for (const Panel &p : std::as_const(m_panels)) {
         QString text;
         if (p.design.style == PanelStyle::Time)
-            text = locale.toString(now.time(), timeOfDayFormat(locale.timeFormat(QLocale::ShortFormat)));
+            text = locale.toString(now.time(), clockFormat(locale));
         else if (p.design.style == PanelStyle::Date)
             text = locale.toString(now.date(), QLocale::ShortFormat);
         else

@@ -24,12 +24,12 @@ signals:
     void ButtonClick(const QString &key);
 };
 
-// A status bar along the bottom edge with panels known by key: text panels carry messages,
-// a time panel shows the time of day and a date panel the date.
 // The time of day as a status-bar clock shows it: the given time format (a locale's short one)
 // in hours and minutes, without seconds, in the locale's own order and separators.
 QString timeOfDayFormat(const QString &format);
 
+// A status bar along the bottom edge with panels known by key: text panels carry messages,
+// a time panel shows the time of day and a date panel the date.
 class StatusBar : public QWidget, public ControlBase
 {
     Q_OBJECT

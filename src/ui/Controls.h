@@ -28,7 +28,7 @@ public:
     void setAutoSize(bool autoSize);
     void setTransparent(bool transparent);
     // A label that acts when clicked (a help topic) is a tab stop as well: Space, Enter or
-    // Return click it, and a dotted rectangle shows where the focus is.
+    // Return click it, and the style's focus rectangle shows where the focus is.
     void setLink(bool link);
 signals:
     void Click();
