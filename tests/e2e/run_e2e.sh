@@ -38,21 +38,60 @@ export PATH="$prefix/bin:$PATH"
 [ "$(command -v "${exec_cmd%% *}")" = "$prefix/bin/playhaven" ] || fail "Exec=$exec_cmd does not start the installed program"
 
 step "X server and window manager"
-if [ -n "${PLAYHAVEN_E2E_DISPLAY:-}" ]; then
-    display=$PLAYHAVEN_E2E_DISPLAY
-    Xvfb ":$display" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 2>/dev/null &
-    xvfb_pid=$!
-else
-    mkfifo "$work/displayfd"
-    Xvfb -displayfd 5 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 5>"$work/displayfd" 2>/dev/null &
-    xvfb_pid=$!
-    read -r -t 20 display <"$work/displayfd" || fail "Xvfb did not start"
-fi
-export DISPLAY=":$display" HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME= XDG_CACHE_HOME=
-poll 20 xdpyinfo >/dev/null || fail "no X server on $DISPLAY"
-openbox --sm-disable >"$shots_dir/openbox-output.txt" 2>&1 &
-wm_pid=$!
-poll 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' >/dev/null || fail "openbox did not start"
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME= XDG_CACHE_HOME=
+# One try: a fresh Xvfb, then openbox on it, each checked. Their own output goes into the
+# screenshots folder so that a failure can be read there.
+start_x_and_wm() { # TRY
+    local display out="$shots_dir/xvfb-output-$1.txt"
+    if [ -n "${PLAYHAVEN_E2E_DISPLAY:-}" ]; then
+        display=$PLAYHAVEN_E2E_DISPLAY
+        Xvfb ":$display" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 2>"$out" &
+        xvfb_pid=$!
+    else
+        rm -f "$work/displayfd"
+        mkfifo "$work/displayfd"
+        Xvfb -displayfd 5 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 5>"$work/displayfd" 2>"$out" &
+        xvfb_pid=$!
+        display=""
+        read -r -t 20 display <"$work/displayfd" || true
+        if [ -z "$display" ]; then
+            echo "try $1: Xvfb did not report a display; it printed:" >&2
+            sed 's/^/    /' "$out" >&2
+            return 1
+        fi
+    fi
+    export DISPLAY=":$display"
+    # The server answering must be this one: a display number another server also answers on
+    # (an abstract socket of the same name elsewhere) shows another screen size or dies here.
+    if ! poll 20 sh -c 'xdpyinfo | grep -q "dimensions: *1280x1024 pixels"' >/dev/null ||
+        ! kill -0 "$xvfb_pid" 2>/dev/null; then
+        echo "try $1: no X server of ours on $DISPLAY; Xvfb printed:" >&2
+        sed 's/^/    /' "$out" >&2
+        return 1
+    fi
+    openbox --sm-disable >"$shots_dir/openbox-output-$1.txt" 2>&1 &
+    wm_pid=$!
+    # Wait until it has taken the screen or has ended.
+    poll 30 sh -c '! kill -0 '"$wm_pid"' 2>/dev/null || xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' >/dev/null || true
+    if ! kill -0 "$wm_pid" 2>/dev/null || ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; then
+        echo "try $1: openbox did not start on $DISPLAY$(kill -0 "$wm_pid" 2>/dev/null || echo ' (it ended)'); it printed:" >&2
+        sed 's/^/    /' "$shots_dir/openbox-output-$1.txt" >&2
+        return 1
+    fi
+}
+started=""
+for try in 1 2 3; do
+    if start_x_and_wm "$try"; then
+        started=1
+        break
+    fi
+    kill "${wm_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
+    wait "${wm_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
+    wm_pid="" xvfb_pid=""
+    sleep 1
+done
+[ -n "$started" ] || fail "no X server with openbox after three tries"
+echo "display $DISPLAY, openbox running"
 
 step "start from the desktop entry: $exec_cmd"
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI
