@@ -3,7 +3,7 @@
 # Usage: run_under_xvfb.sh COMMAND [ARGS...]
 set -euo pipefail
 source "$(dirname "$0")/xvfb.sh"
-trap 'kill ${xvfb_pid:-} 2>/dev/null || true' EXIT
+trap stop_xvfb EXIT
 start_xvfb
 export QT_QPA_PLATFORM=xcb
 "$@"

@@ -40,3 +40,17 @@ start_xvfb() {
   echo "Xvfb did not start" >&2
   return 1
 }
+
+# Ends the server started by start_xvfb and waits until it has gone (5 s, then it is killed), so
+# that the next test's server never meets this one's display number or sockets still open.
+stop_xvfb() {
+  [ -n "${xvfb_pid:-}" ] || return 0
+  kill "$xvfb_pid" 2>/dev/null || true
+  for _ in $(seq 1 50); do
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -9 "$xvfb_pid" 2>/dev/null || true
+  wait "$xvfb_pid" 2>/dev/null || true
+  xvfb_pid=""
+}

@@ -15,7 +15,8 @@ shots_dir="$build/e2e-screenshots"
 rm -rf "$shots_dir"
 mkdir -p "$shots_dir" "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
-trap 'kill ${app_pid:-} ${wm_pid:-} ${xvfb_pid:-} 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill ${app_pid:-} ${wm_pid:-} 2>/dev/null || true; stop_xvfb; rm -rf "$work"' EXIT
+source "$here/../xvfb.sh"
 source "$here/x11_helpers.sh"
 source "$here/e2e_board.sh"
 source "$here/e2e_spinner.sh"
@@ -85,9 +86,9 @@ for try in 1 2 3; do
         started=1
         break
     fi
-    kill "${wm_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
-    wait "${wm_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true
-    wm_pid="" xvfb_pid=""
+    kill "${wm_pid:-}" 2>/dev/null || true
+    stop_xvfb
+    wm_pid=""
     sleep 1
 done
 [ -n "$started" ] || fail "no X server with openbox after three tries"

@@ -9,7 +9,7 @@ program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../xvfb.sh"
 work=$(mktemp -d)
-trap 'kill ${app_pid:-} ${xvfb_pid:-} 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill ${app_pid:-} 2>/dev/null || true; stop_xvfb; rm -rf "$work"' EXIT
 mkdir -p "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 start_xvfb

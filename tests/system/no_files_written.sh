@@ -5,12 +5,12 @@
 # Usage: no_files_written.sh PATH_TO_PLAYHAVEN
 set -euo pipefail
 program=$1
+source "$(dirname "$0")/../xvfb.sh"
 work=$(mktemp -d)
-trap 'kill ${app_pid:-} ${xvfb_pid:-} 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill ${app_pid:-} 2>/dev/null || true; stop_xvfb; rm -rf "$work"' EXIT
 mkdir -p "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 
-source "$(dirname "$0")/../xvfb.sh"
 start_xvfb
 
 HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME= XDG_CACHE_HOME= XDG_DATA_HOME= \
