@@ -15,14 +15,14 @@ class frmPlayerOptions : public ui::Form {
 public:
     frmPlayerOptions();
 
-    UI_CONTROL(ui::Label, lblDirections)
-    UI_CONTROL(ui::Frame, fraPlayerOptions)
-    UI_CONTROL(ui::CheckBox, chkBicycle)
-    UI_CONTROL(ui::CheckBox, chkCars)
-    UI_CONTROL(ui::CheckBox, chkPlane)
-    UI_CONTROL(ui::Image, imgBicycle)
-    UI_CONTROL(ui::Image, imgCars)
-    UI_CONTROL(ui::Image, imgPlane)
+    UI_OLD_CONTROL(ui::Label, lblDirections)
+    UI_OLD_CONTROL(ui::Frame, fraPlayerOptions)
+    UI_OLD_CONTROL(ui::CheckBox, chkBicycle)
+    UI_OLD_CONTROL(ui::CheckBox, chkCars)
+    UI_OLD_CONTROL(ui::CheckBox, chkPlane)
+    UI_OLD_CONTROL(ui::Image, imgBicycle)
+    UI_OLD_CONTROL(ui::Image, imgCars)
+    UI_OLD_CONTROL(ui::Image, imgPlane)
 
     ui::CheckBox *checkBox(MarkerKind kind);
 

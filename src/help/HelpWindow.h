@@ -13,11 +13,11 @@
 class HelpWindow : public ui::Form {
     Q_OBJECT
 public:
-    UI_CONTROL(ui::Frame, fraContents)
-    UI_CONTROL(ui::Frame, fraGlossary)
-    UI_CONTROL(ui::Frame, fraDefinition)
-    UI_CONTROL(ui::Label, lblDefinition)
-    UI_CONTROL(ui::Label, lblExitGlossary)
+    UI_OLD_CONTROL(ui::Frame, fraContents)
+    UI_OLD_CONTROL(ui::Frame, fraGlossary)
+    UI_OLD_CONTROL(ui::Frame, fraDefinition)
+    UI_OLD_CONTROL(ui::Label, lblDefinition)
+    UI_OLD_CONTROL(ui::Label, lblExitGlossary)
     // A contents topic or glossary term label by its name, e.g. topicLabel("lblRules").
     ui::Label *topicLabel(const QString &name) { return control<ui::Label>(name); }
     const help::TopicTable &topics() const { return m_topics; }

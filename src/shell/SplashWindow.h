@@ -13,12 +13,12 @@ class GlidePacer;
 class SplashWindow : public ui::Form {
     Q_OBJECT
 public:
-    UI_CONTROL(ui::Timer, tmrBackColorHold)
-    UI_CONTROL(ui::Frame, fraLogo)
-    UI_CONTROL(ui::Button, cmdGame)
-    UI_CONTROL(ui::Label, lblCompanyProduct)
-    UI_CONTROL(ui::Label, lblProductName)
-    UI_CONTROL(ui::Label, lblVersion)
+    UI_OLD_CONTROL(ui::Timer, tmrBackColorHold)
+    UI_OLD_CONTROL(ui::Frame, fraLogo)
+    UI_OLD_CONTROL(ui::Button, cmdGame)
+    UI_OLD_CONTROL(ui::Label, lblCompanyProduct)
+    UI_OLD_CONTROL(ui::Label, lblProductName)
+    UI_OLD_CONTROL(ui::Label, lblVersion)
 
     void cmdGame_Click();
     void fraLogo_Click();

@@ -13,14 +13,14 @@ class frmLogon : public ui::Form {
 public:
     frmLogon();
 
-    UI_CONTROL(ui::Label, lblInstruction)
-    UI_CONTROL(ui::Label, lblUserName)
-    UI_CONTROL(ui::Label, lblPassword)
-    UI_CONTROL(ui::TextBox, txtUserName)
-    UI_CONTROL(ui::TextBox, txtPassword)
-    UI_CONTROL(ui::Button, cmdOK)
-    UI_CONTROL(ui::Button, cmdCancel)
-    UI_CONTROL(ui::Image, imgLogo)
+    UI_OLD_CONTROL(ui::Label, lblInstruction)
+    UI_OLD_CONTROL(ui::Label, lblUserName)
+    UI_OLD_CONTROL(ui::Label, lblPassword)
+    UI_OLD_CONTROL(ui::TextBox, txtUserName)
+    UI_OLD_CONTROL(ui::TextBox, txtPassword)
+    UI_OLD_CONTROL(ui::Button, cmdOK)
+    UI_OLD_CONTROL(ui::Button, cmdCancel)
+    UI_OLD_CONTROL(ui::Image, imgLogo)
 
     void txtUserName_Change();
     void txtPassword_Change();

@@ -14,19 +14,19 @@ class frmSkydash : public ui::Form
 public:
     frmSkydash();
 
-    UI_CONTROL(ui::Frame, fraLaunchPad)
-    UI_CONTROL(ui::Button, cmdStart)
-    UI_CONTROL(ui::Button, cmdExit)
-    UI_CONTROL(ui::Button, cmdBrookhop)
-    UI_CONTROL(ui::Button, cmdSpinzo)
-    UI_CONTROL(ui::Timer, tmrSkydash)
-    UI_CONTROL(ui::Image, imgRocket1)
-    UI_CONTROL(ui::Image, imgRocket2)
-    UI_CONTROL_ARRAY(ui::Label, lblName)
-    UI_CONTROL(QAction, mnuGames)
-    UI_CONTROL(QAction, mnuBrookhop)
-    UI_CONTROL(QAction, mnuSpinzo)
-    UI_CONTROL(QAction, mnuExit)
+    UI_OLD_CONTROL(ui::Frame, fraLaunchPad)
+    UI_OLD_CONTROL(ui::Button, cmdStart)
+    UI_OLD_CONTROL(ui::Button, cmdExit)
+    UI_OLD_CONTROL(ui::Button, cmdBrookhop)
+    UI_OLD_CONTROL(ui::Button, cmdSpinzo)
+    UI_OLD_CONTROL(ui::Timer, tmrSkydash)
+    UI_OLD_CONTROL(ui::Image, imgRocket1)
+    UI_OLD_CONTROL(ui::Image, imgRocket2)
+    UI_OLD_CONTROL_ARRAY(ui::Label, lblName)
+    UI_OLD_CONTROL(QAction, mnuGames)
+    UI_OLD_CONTROL(QAction, mnuBrookhop)
+    UI_OLD_CONTROL(QAction, mnuSpinzo)
+    UI_OLD_CONTROL(QAction, mnuExit)
 
     void cmdStart_Click();
     void tmrSkydash_Timer();

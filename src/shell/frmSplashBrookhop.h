@@ -9,13 +9,13 @@ class frmSplashBrookhop : public SplashWindow {
 public:
     frmSplashBrookhop();
 
-    UI_CONTROL(ui::Timer, tmrGo)
-    UI_CONTROL(ui::Button, cmdGo)
-    UI_CONTROL(ui::Label, lblOn)
-    UI_CONTROL(ui::Label, lblGetSet)
-    UI_CONTROL_ARRAY(ui::Image, imgBicycle)
-    UI_CONTROL_ARRAY(ui::Image, imgCars)
-    UI_CONTROL_ARRAY(ui::Image, imgPlane)
+    UI_OLD_CONTROL(ui::Timer, tmrGo)
+    UI_OLD_CONTROL(ui::Button, cmdGo)
+    UI_OLD_CONTROL(ui::Label, lblOn)
+    UI_OLD_CONTROL(ui::Label, lblGetSet)
+    UI_OLD_CONTROL_ARRAY(ui::Image, imgBicycle)
+    UI_OLD_CONTROL_ARRAY(ui::Image, imgCars)
+    UI_OLD_CONTROL_ARRAY(ui::Image, imgPlane)
 
     void tmrGo_Timer();
     void cmdGo_Click();

@@ -9,7 +9,7 @@ class frmSplashSpinzo : public SplashWindow {
 public:
     frmSplashSpinzo();
 
-    UI_CONTROL(ui::Image, imgLogo)
+    UI_OLD_CONTROL(ui::Image, imgLogo)
 
 protected:
     ui::FormDesign formDesign() const override;

@@ -12,13 +12,13 @@ class frmSetOwnLimits : public ui::Form {
 public:
     frmSetOwnLimits();
 
-    UI_CONTROL(ui::Button, cmdReturnToGame)
-    UI_CONTROL(ui::Frame, fraSetOwnLimits)
-    UI_CONTROL_ARRAY(ui::OptionButton, Option1)
-    UI_CONTROL_ARRAY(ui::OptionButton, Option2)
-    UI_CONTROL_ARRAY(ui::OptionButton, Option3)
-    UI_CONTROL_ARRAY(ui::OptionButton, Option4)
-    UI_CONTROL_ARRAY(ui::OptionButton, Option5)
+    UI_OLD_CONTROL(ui::Button, cmdReturnToGame)
+    UI_OLD_CONTROL(ui::Frame, fraSetOwnLimits)
+    UI_OLD_CONTROL_ARRAY(ui::OptionButton, Option1)
+    UI_OLD_CONTROL_ARRAY(ui::OptionButton, Option2)
+    UI_OLD_CONTROL_ARRAY(ui::OptionButton, Option3)
+    UI_OLD_CONTROL_ARRAY(ui::OptionButton, Option4)
+    UI_OLD_CONTROL_ARRAY(ui::OptionButton, Option5)
 
     void Option1_Click(std::int16_t Index);
     void Option2_Click(std::int16_t Index);

@@ -12,8 +12,8 @@ class frmShowHighScore : public ui::Form {
 public:
     frmShowHighScore();
 
-    UI_CONTROL(ui::Label, lblHighScore)
-    UI_CONTROL(ui::Button, cmdExit)
+    UI_OLD_CONTROL(ui::Label, lblHighScore)
+    UI_OLD_CONTROL(ui::Button, cmdExit)
 
     void cmdExit_Click();
 

@@ -3,7 +3,6 @@
 #include "help/frmHelpSpinzo.h"
 #include "shell/frmSkydash.h"
 #include "spinner/LocalPercent.h"
-#include "spinner/SpinzoColours.h"
 #include "spinner/SpinzoRules.h"
 #include "spinner/frmSetOwnLimits.h"
 #include "spinner/frmShowHighScore.h"
@@ -11,16 +10,6 @@
 #include "ui/Random.h"
 
 using namespace ui;
-using namespace spinner::colour;
-
-namespace {
-
-ControlDesign board(const QString &name, const FontDesign &font)
-{
-    return label(name).back(yellow).fore(blue).centred().font(font);
-}
-
-} // namespace
 
 frmSpinzo::frmSpinzo()
     : Form(QStringLiteral("frmSpinzo"))
@@ -36,33 +25,6 @@ FormDesign frmSpinzo::formDesign() const
     f.clientHeight = 5550;
     f.centred = true;
     return f;
-}
-
-QList<ControlDesign> frmSpinzo::controls() const
-{
-    const FontDesign buttonFont = arial(9.75).bold();
-    // clang-format off
-    return {
-        button("cmdSetOwnLimits").caption("Set Own Limits").at(120, 120, 2055, 495).back(yellow).font(buttonFont).tabIndex(9),
-        button("cmdEnd").caption("End").at(120, 720, 975, 615).back(yellow).font(buttonFont).tabIndex(1),
-        button("cmdSpin").caption("Spin").at(1200, 720, 975, 615).back(yellow).font(buttonFont).tabIndex(0),
-        board("lblSpinzoNumber1", arial(48.75).bold()).at(2280, 120, 1215, 1215).accessibleName("First number"),
-        board("lblSpinzoNumber2", arial(50.25).bold()).at(3840, 120, 1215, 1215).accessibleName("Second number"),
-        board("lblSpinzoNumber3", arial(50.25).bold()).at(5400, 120, 1215, 1215).accessibleName("Third number"),
-        board("lblName", arial(24).bold()).caption("Spinzo").at(120, 1440, 3015, 495),
-        board("lblAttempts", arial(24.75).bold()).at(3360, 1440, 855, 495).accessibleName("Attempts"),
-        board("lblWins", arial(12).bold().italic()).caption("Wins:0").at(4440, 1440, 1095, 495),
-        board("lblRate", arial(12).bold().italic()).caption("0.0%").at(5760, 1440, 1095, 495),
-        image("imgBigFeet").picture(":/pictures/bigfoot.png").stretch().at(120, 2040, 6690, 3420).accessibleName("Big Foot picture"),
-        topMenu("mnuOptions", "Options"),
-        menuItem("mnuSetOwnLimits", "Set Own Limits").in("mnuOptions"),
-        menuItem("mnuSpin", "Spin").in("mnuOptions"),
-        menuSeparator("mnuSeparator").in("mnuOptions"),
-        menuItem("mnuEnd", "End").in("mnuOptions"),
-        topMenu("mnuHelp", "Help"),
-        menuItem("mnuContents", "Contents").in("mnuHelp"),
-    };
-    // clang-format on
 }
 
 void frmSpinzo::wire()

@@ -22,24 +22,31 @@ public:
     std::int16_t Spins = 0;
     float sngHighScore = 0.0f;
 
-    UI_CONTROL(ui::Button, cmdSetOwnLimits)
-    UI_CONTROL(ui::Button, cmdEnd)
-    UI_CONTROL(ui::Button, cmdSpin)
-    UI_CONTROL(ui::Label, lblSpinzoNumber1)
-    UI_CONTROL(ui::Label, lblSpinzoNumber2)
-    UI_CONTROL(ui::Label, lblSpinzoNumber3)
-    UI_CONTROL(ui::Label, lblName)
-    UI_CONTROL(ui::Label, lblAttempts)
-    UI_CONTROL(ui::Label, lblWins)
-    UI_CONTROL(ui::Label, lblRate)
-    UI_CONTROL(ui::Image, imgBigFeet)
-    UI_CONTROL(QAction, mnuOptions)
-    UI_CONTROL(QAction, mnuSetOwnLimits)
-    UI_CONTROL(QAction, mnuSpin)
-    UI_CONTROL(QAction, mnuSeparator)
-    UI_CONTROL(QAction, mnuEnd)
-    UI_CONTROL(QAction, mnuHelp)
-    UI_CONTROL(QAction, mnuContents)
+private:
+    // The blue-on-yellow labels of the score board.
+    static ui::Row<ui::Label> scoreLabel() { return label().back(yellow).fore(blue).centred(); }
+
+public:
+    // clang-format off
+    UI_CONTROL(cmdSetOwnLimits, button().caption("Set Own Limits").at(120, 120, 2055, 495).back(yellow).font(arial(9.75).bold()).tabIndex(9));
+    UI_CONTROL(cmdEnd, button().caption("End").at(120, 720, 975, 615).back(yellow).font(arial(9.75).bold()).tabIndex(1));
+    UI_CONTROL(cmdSpin, button().caption("Spin").at(1200, 720, 975, 615).back(yellow).font(arial(9.75).bold()).tabIndex(0));
+    UI_CONTROL(lblSpinzoNumber1, scoreLabel().at(2280, 120, 1215, 1215).font(arial(48.75).bold()).accessibleName("First number"));
+    UI_CONTROL(lblSpinzoNumber2, scoreLabel().at(3840, 120, 1215, 1215).font(arial(50.25).bold()).accessibleName("Second number"));
+    UI_CONTROL(lblSpinzoNumber3, scoreLabel().at(5400, 120, 1215, 1215).font(arial(50.25).bold()).accessibleName("Third number"));
+    UI_CONTROL(lblName, scoreLabel().caption("Spinzo").at(120, 1440, 3015, 495).font(arial(24).bold()));
+    UI_CONTROL(lblAttempts, scoreLabel().at(3360, 1440, 855, 495).font(arial(24.75).bold()).accessibleName("Attempts"));
+    UI_CONTROL(lblWins, scoreLabel().caption("Wins:0").at(4440, 1440, 1095, 495).font(arial(12).bold().italic()));
+    UI_CONTROL(lblRate, scoreLabel().caption("0.0%").at(5760, 1440, 1095, 495).font(arial(12).bold().italic()));
+    UI_CONTROL(imgBigFeet, image().picture(":/pictures/bigfoot.png").stretch().at(120, 2040, 6690, 3420).accessibleName("Big Foot picture"));
+    UI_CONTROL(mnuOptions, topMenu("Options"));
+    UI_CONTROL(mnuSetOwnLimits, menuItem("Set Own Limits").in(mnuOptions));
+    UI_CONTROL(mnuSpin, menuItem("Spin").in(mnuOptions));
+    UI_CONTROL(mnuSeparator, menuSeparator().in(mnuOptions));
+    UI_CONTROL(mnuEnd, menuItem("End").in(mnuOptions));
+    UI_CONTROL(mnuHelp, topMenu("Help"));
+    UI_CONTROL(mnuContents, menuItem("Contents").in(mnuHelp));
+    // clang-format on
 
     void cmdSpin_Click();
     void mnuSpin_Click();
@@ -53,7 +60,6 @@ public:
 
 protected:
     ui::FormDesign formDesign() const override;
-    QList<ui::ControlDesign> controls() const override;
     void wire() override;
     void Form_Load() override;
     void Form_Unload(std::int16_t &Cancel) override;

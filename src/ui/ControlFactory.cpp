@@ -2,6 +2,7 @@
 
 #include "ui/Accessible.h"
 #include "ui/Bars.h"
+#include "ui/ControlSlot.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/FormView.h"
@@ -41,6 +42,8 @@ ControlFactory::ControlFactory(Form *form, FormView *view, QHash<QString, QObjec
 
 QWidget *ControlFactory::containerOf(const ControlDesign &design) const
 {
+    if (design.containerSlot)
+        return qobject_cast<QWidget *>(design.containerSlot->built(design.containerIndex));
     if (design.container.isEmpty())
         return m_view->client();
     const QString k = design.containerIndex < 0 ? design.container
@@ -51,12 +54,13 @@ QWidget *ControlFactory::containerOf(const ControlDesign &design) const
     return w;
 }
 
-void ControlFactory::registerControl(const ControlDesign &design, QObject *control)
+QObject *ControlFactory::registerControl(const ControlDesign &design, QObject *control)
 {
     const QString k = design.index < 0 ? design.name : QStringLiteral("%1(%2)").arg(design.name).arg(design.index);
     if (m_controls.contains(k))
         qFatal("window %s has two controls named %s", qPrintable(m_form->name()), qPrintable(k));
     m_controls.insert(k, control);
+    return control;
 }
 
 static Qt::Alignment alignmentOf(Align a)
@@ -69,21 +73,19 @@ static Qt::Alignment alignmentOf(Align a)
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-void ControlFactory::build(const ControlDesign &design)
+QObject *ControlFactory::build(const ControlDesign &design)
 {
     switch (design.kind) {
     case Kind::Menu:
     case Kind::MenuItem:
     case Kind::Separator:
-        buildMenu(design);
-        return;
+        return buildMenu(design);
     case Kind::Timer: {
         auto *t = new Timer(m_view);
         t->setObjectName(design.name);
         t->setInterval(design.intervalMs);
         t->setEnabled(design.isEnabled);
-        registerControl(design, t);
-        return;
+        return registerControl(design, t);
     }
     default:
         break;
@@ -180,6 +182,7 @@ void ControlFactory::build(const ControlDesign &design)
     }
     default:
         qFatal("unhandled control kind");
+        return nullptr;
     }
 
     base->setIdentity(design.name, design.index);
@@ -215,10 +218,10 @@ void ControlFactory::build(const ControlDesign &design)
             m_mnemonicLabels.append({design.tab, w});
         m_tabOrder.append({design.tab, w});
     }
-    registerControl(design, w);
+    return registerControl(design, w);
 }
 
-void ControlFactory::buildMenu(const ControlDesign &design)
+QObject *ControlFactory::buildMenu(const ControlDesign &design)
 {
     QMenuBar *bar = m_view->menuBar();
     if (design.kind == Kind::Menu) {
@@ -230,14 +233,14 @@ void ControlFactory::buildMenu(const ControlDesign &design)
         action->setVisible(design.isVisible);
         action->setEnabled(design.isEnabled);
         m_menus.insert(design.name, menu);
-        registerControl(design, action);
-        return;
+        return registerControl(design, action);
     }
     QAction *action = nullptr;
-    if (design.container.isEmpty()) {
+    const QString container = design.containerSlot ? design.containerSlot->name() : design.container;
+    if (container.isEmpty()) {
         action = bar->addAction(design.captionText);
     } else {
-        QMenu *menu = m_menus.value(design.container);
+        QMenu *menu = m_menus.value(container);
         if (!menu)
             qFatal("menu item %s names no menu %s", qPrintable(design.name), qPrintable(design.container));
         action = design.kind == Kind::Separator ? menu->addSeparator() : menu->addAction(design.captionText);
@@ -245,7 +248,7 @@ void ControlFactory::buildMenu(const ControlDesign &design)
     action->setObjectName(design.name);
     action->setVisible(design.isVisible);
     action->setEnabled(design.isEnabled);
-    registerControl(design, action);
+    return registerControl(design, action);
 }
 
 void ControlFactory::finish()

@@ -20,14 +20,14 @@ class ControlFactory
 {
 public:
     ControlFactory(Form *form, FormView *view, QHash<QString, QObject *> &controls, QHash<QString, QMenu *> &menus);
-    void build(const ControlDesign &design);
+    QObject *build(const ControlDesign &design);
     // Tab order, mnemonics of labels, default and cancel buttons.
     void finish();
 
 private:
     QWidget *containerOf(const ControlDesign &design) const;
-    void buildMenu(const ControlDesign &design);
-    void registerControl(const ControlDesign &design, QObject *control);
+    QObject *buildMenu(const ControlDesign &design);
+    QObject *registerControl(const ControlDesign &design, QObject *control);
 
     Form *m_form;
     FormView *m_view;

@@ -33,7 +33,14 @@ Form::Form(const QString &name)
 
 Form::~Form()
 {
+    // The declared controls were members of the window's own class and are gone already.
+    m_slots.clear();
     discardView();
+}
+
+bool Form::stillLoaded() const
+{
+    return !Program::instance().ended() && isLoaded();
 }
 
 bool Form::isVisible() const
@@ -99,6 +106,36 @@ void Form::buildView()
     ControlFactory factory(this, v, m_controls, m_menus);
     for (const ControlDesign &c : controls())
         factory.build(c);
+    // Controls are built in declaration order; one that lies in a container declared after it
+    // (a control array spread over several containers) waits until its container is built.
+    struct Pending {
+        ControlSlot *slot;
+        const ControlDesign *row;
+    };
+    std::vector<Pending> pending;
+    auto buildRow = [&](ControlSlot *slot, const ControlDesign &row) {
+        slot->attach(row.index, factory.build(row));
+    };
+    for (ControlSlot *slot : m_slots) {
+        for (const ControlDesign &row : slot->rows()) {
+            if (row.containerSlot && !row.containerSlot->built(row.containerIndex)) {
+                pending.push_back({slot, &row});
+                continue;
+            }
+            buildRow(slot, row);
+            for (auto it = pending.begin(); it != pending.end();) {
+                if (it->row->containerSlot->built(it->row->containerIndex)) {
+                    buildRow(it->slot, *it->row);
+                    it = pending.erase(it);
+                } else {
+                    ++it;
+                }
+            }
+        }
+    }
+    if (!pending.empty())
+        qFatal("window %s: %s lies in a container that is never built", qPrintable(name()),
+               qPrintable(pending.front().slot->name()));
     factory.finish();
 
     // A fixed frame without a title bar still shows a border; the window draws it itself.
@@ -220,8 +257,7 @@ void Form::unload()
         if (auto *t = qobject_cast<Timer *>(c))
             t->setEnabled(false);
     }
-    m_controls.clear();
-    m_menus.clear();
+    forgetControls();
     if (dead) {
         dead->hide();
         dead->setWindowModality(Qt::NonModal);
@@ -237,8 +273,15 @@ void Form::discardView()
     abandonModalWaits();
     delete m_view.data();
     m_view = nullptr;
+    forgetControls();
+}
+
+void Form::forgetControls()
+{
     m_controls.clear();
     m_menus.clear();
+    for (ControlSlot *slot : m_slots)
+        slot->detach();
 }
 
 void Form::closeRequested()
@@ -333,6 +376,11 @@ void Form::PopupMenu(const QString &menuName)
         HandlerScope scope;
         m->exec(QCursor::pos());
     }
+}
+
+void Form::PopupMenu(QAction *topMenu)
+{
+    PopupMenu(topMenu->objectName());
 }
 
 void Form::missingControl(const QString &name, int index) const

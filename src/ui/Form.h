@@ -1,5 +1,6 @@
 #pragma once
 #include "ui/ControlDesign.h"
+#include "ui/ControlSlot.h"
 #include "ui/FormView.h"
 #include "ui/Program.h"
 
@@ -9,6 +10,7 @@
 #include <QPointer>
 #include <cstdint>
 #include <type_traits>
+#include <vector>
 
 class QAction;
 class QEventLoop;
@@ -29,7 +31,7 @@ namespace ui {
 //   window that is not loaded, or whose unload is under way, does nothing.
 // - Form_Activate runs each time the window becomes the program's active window, coming from
 //   another of its windows (message boxes do not count).
-class Form : public QObject
+class Form : public QObject, protected DesignVocabulary
 {
     Q_OBJECT
 public:
@@ -39,6 +41,10 @@ public:
     QString name() const { return objectName(); }
     bool isLoaded() const { return m_view != nullptr; }
     bool isUnloading() const { return m_unloading; }
+    // After anything that can run events (a message box, a modal show, the glide) the program
+    // may have ended or this window been unloaded: its controls must not be touched (and so
+    // loaded again) then.
+    bool stillLoaded() const;
     bool isVisible() const;
 
     void load();
@@ -71,6 +77,8 @@ public:
     QObject *findControl(const QString &name, int index = -1);
     QMenu *menu(const QString &name);
     void PopupMenu(const QString &menuName);
+    // Shows a top-level menu of the window at the mouse.
+    void PopupMenu(QAction *topMenu);
 
     // Used by the window layer.
     void activated();
@@ -112,7 +120,10 @@ protected:
     }
 
 private:
+    friend class ControlSlot;
+    void declare(ControlSlot *slot) { m_slots.push_back(slot); }
     void buildView();
+    void forgetControls();
     void placeOnScreen();
     void raiseAndActivate();
     [[noreturn]] void missingControl(const QString &name, int index) const;
@@ -124,12 +135,13 @@ private:
     QHash<QString, QObject *> m_controls;
     QHash<QString, QMenu *> m_menus;
     QList<QEventLoop *> m_modalWaits;
+    std::vector<ControlSlot *> m_slots; // in declaration order
 };
 
 } // namespace ui
 
 // Accessors that read like the given names: cmdStart()->hide(), imgBicycle(5)->show().
-#define UI_CONTROL(Type, name) \
+#define UI_OLD_CONTROL(Type, name) \
     Type *name() { return control<Type>(QStringLiteral(#name)); }
-#define UI_CONTROL_ARRAY(Type, name) \
+#define UI_OLD_CONTROL_ARRAY(Type, name) \
     Type *name(int index) { return control<Type>(QStringLiteral(#name), index); }

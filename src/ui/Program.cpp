@@ -214,4 +214,23 @@ void Program::leaveHandler()
     }
 }
 
+namespace {
+std::function<void()> &home()
+{
+    static std::function<void()> installed;
+    return installed;
+}
+} // namespace
+
+void setHome(std::function<void()> show)
+{
+    home() = std::move(show);
+}
+
+void ShowHome()
+{
+    if (home())
+        home()();
+}
+
 } // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QRect>
+#include "ui/Colours.h"
 #include <cstdint>
 
 // Geometry is written in twips (1440 to the inch) and colours as &H00BBGGRR&, as the window
@@ -16,10 +17,5 @@ QRect twipsRect(double left, double top, double width, double height);
 
 // &H00BBGGRR& as written in the tables, e.g. 0x0000FFFF is yellow.
 QColor vbColor(quint32 bgr);
-// The same encoding from red, green and blue bytes.
-constexpr quint32 rgb(int r, int g, int b)
-{
-    return quint32(r & 0xFF) | (quint32(g & 0xFF) << 8) | (quint32(b & 0xFF) << 16);
-}
 
 } // namespace ui

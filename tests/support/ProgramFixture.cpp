@@ -16,6 +16,7 @@ ProgramFixture::~ProgramFixture()
     ui::Program::instance().resetForTests();
     ui::setDialogs(nullptr);
     ui::Program::instance().setTerminator(&ui::Program::terminateProcess);
+    ui::setHome(nullptr);
 }
 
 void ProgramFixture::restart()
@@ -24,6 +25,8 @@ void ProgramFixture::restart()
     settle();
     dialogs.clear();
     endCount = 0;
+    homeCount = 0;
+    ui::setHome([this] { ++homeCount; });
     ui::setDialogs(&dialogs);
     ui::Program::instance().setTerminator([this] { ++endCount; });
     ui::setRandomSequence({});

@@ -17,4 +17,6 @@ public:
 
     ScriptedDialogs dialogs;
     int endCount = 0;
+    // How often a game went home; the shell's tests install the real launcher instead.
+    int homeCount = 0;
 };

@@ -14,18 +14,18 @@ class ProbeForm : public ui::Form
 public:
     explicit ProbeForm(const QString &name = QStringLiteral("ProbeForm")) : Form(name) {}
 
-    UI_CONTROL(ui::Label, lblCaption)
-    UI_CONTROL(ui::Button, cmdGo)
-    UI_CONTROL(ui::Button, cmdCancel)
-    UI_CONTROL(ui::TextBox, txtName)
-    UI_CONTROL(ui::Frame, fraGroup)
-    UI_CONTROL(ui::OptionButton, optA)
-    UI_CONTROL(ui::OptionButton, optB)
-    UI_CONTROL(ui::Timer, tmrTick)
-    UI_CONTROL_ARRAY(ui::PictureBox, picStone)
-    UI_CONTROL_ARRAY(ui::Image, imgMarker)
-    UI_CONTROL(QAction, mnuFile)
-    UI_CONTROL(QAction, mnuQuit)
+    UI_OLD_CONTROL(ui::Label, lblCaption)
+    UI_OLD_CONTROL(ui::Button, cmdGo)
+    UI_OLD_CONTROL(ui::Button, cmdCancel)
+    UI_OLD_CONTROL(ui::TextBox, txtName)
+    UI_OLD_CONTROL(ui::Frame, fraGroup)
+    UI_OLD_CONTROL(ui::OptionButton, optA)
+    UI_OLD_CONTROL(ui::OptionButton, optB)
+    UI_OLD_CONTROL(ui::Timer, tmrTick)
+    UI_OLD_CONTROL_ARRAY(ui::PictureBox, picStone)
+    UI_OLD_CONTROL_ARRAY(ui::Image, imgMarker)
+    UI_OLD_CONTROL(QAction, mnuFile)
+    UI_OLD_CONTROL(QAction, mnuQuit)
 
     // Variables of the window: they survive unloads.
     int counter = 0;

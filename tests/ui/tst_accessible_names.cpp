@@ -19,9 +19,9 @@ public:
         : Form(QStringLiteral("RoleForm"))
     {
     }
-    UI_CONTROL(ui::Label, lblDigit)
-    UI_CONTROL(ui::TextBox, txtEntry)
-    UI_CONTROL(ui::Line, linRule)
+    UI_OLD_CONTROL(ui::Label, lblDigit)
+    UI_OLD_CONTROL(ui::TextBox, txtEntry)
+    UI_OLD_CONTROL(ui::Line, linRule)
 
 protected:
     ui::FormDesign formDesign() const override

@@ -19,8 +19,8 @@ public:
         : Form(QStringLiteral("BarsForm"))
     {
     }
-    UI_CONTROL(ui::ToolBar, tbrMoves)
-    UI_CONTROL(ui::StatusBar, sbrMessage)
+    UI_OLD_CONTROL(ui::ToolBar, tbrMoves)
+    UI_OLD_CONTROL(ui::StatusBar, sbrMessage)
 
 protected:
     ui::FormDesign formDesign() const override

@@ -14,8 +14,8 @@ public:
         : Form(QStringLiteral("TabOrderForm"))
     {
     }
-    UI_CONTROL(ui::Button, cmdThird)
-    UI_CONTROL(ui::Button, cmdFirst)
+    UI_OLD_CONTROL(ui::Button, cmdThird)
+    UI_OLD_CONTROL(ui::Button, cmdFirst)
 
 protected:
     ui::FormDesign formDesign() const override { return ui::FormDesign { QStringLiteral("tabs") }; }

@@ -17,9 +17,9 @@ public:
         : Form(QStringLiteral("StoneForm"))
     {
     }
-    UI_CONTROL(ui::PictureBox, picStone)
-    UI_CONTROL(ui::Image, imgInside)
-    UI_CONTROL(ui::Image, imgDragged)
+    UI_OLD_CONTROL(ui::PictureBox, picStone)
+    UI_OLD_CONTROL(ui::Image, imgInside)
+    UI_OLD_CONTROL(ui::Image, imgDragged)
     int drops = 0;
 
 protected:
