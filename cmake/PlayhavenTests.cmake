@@ -1,15 +1,31 @@
-# One Qt Test executable per subsystem folder, all registered with CTest the same way:
-# headless (offscreen platform), a fresh HOME, and a timeout so a hang fails instead of blocking CI.
-function(playhaven_add_test_folder folder)
+# One Qt Test executable per subsystem folder, linked to the one layer it tests, and one for the
+# Qt-free rules of every folder (tst_*_rules.cpp), which runs without a QApplication. Each is
+# registered with CTest the same way: headless (offscreen platform), a fresh HOME, and a timeout
+# so a hang fails instead of blocking CI.
+function(playhaven_register_test name target)
+  add_test(NAME ${name} COMMAND ${target})
+  set_tests_properties(${name} PROPERTIES
+    TIMEOUT 300
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${CMAKE_BINARY_DIR}/test-home;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-home")
+endfunction()
+
+function(playhaven_add_test_folder folder library)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h)
+  list(FILTER sources EXCLUDE REGEX "/tst_[a-z_]*rules\\.cpp$")
   if(NOT sources)
     return()
   endif()
   set(target test_${folder})
   add_executable(${target} ${sources})
-  target_link_libraries(${target} PRIVATE playhaven_lib playhaven_test_support Qt6::Test)
-  add_test(NAME ${folder} COMMAND ${target})
-  set_tests_properties(${folder} PROPERTIES
-    TIMEOUT 300
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${CMAKE_BINARY_DIR}/test-home;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-home")
+  target_link_libraries(${target} PRIVATE ${library} playhaven_test_support Qt6::Test)
+  playhaven_register_test(${folder} ${target})
+endfunction()
+
+function(playhaven_add_rule_tests)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*/tst_*rules.cpp)
+  add_executable(test_rules ${sources} support/TestMain.cpp support/TestMain.h)
+  target_compile_definitions(test_rules PRIVATE PLAYHAVEN_TEST_WITHOUT_APPLICATION)
+  target_include_directories(test_rules PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(test_rules PRIVATE playhaven_rules Qt6::Test)
+  playhaven_register_test(rules test_rules)
 endfunction()

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation fonts-dejavu-core)
 if [ "${PLAYHAVEN_TEST_TOOLS:-0}" = 1 ]; then
-  packages+=(xvfb xauth xdotool strace openbox x11-utils imagemagick appstream desktop-file-utils dpkg-dev valgrind python3)
+  packages+=(xvfb xauth xdotool strace openbox x11-utils imagemagick appstream desktop-file-utils dpkg-dev valgrind python3 clang-format)
 fi
 if [ "${PLAYHAVEN_BENCH_TOOLS:-0}" = 1 ]; then
   packages+=(xvfb xdotool openbox x11-utils libx11-dev libxdamage-dev)

@@ -1,5 +1,7 @@
 #include "board/BoardLayout.h"
 
+#include "ui/Colours.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -44,8 +46,8 @@ constexpr std::array<Place, stoneCount> places { {
     { 5520, 3120 },
 } };
 
-constexpr std::uint32_t white = 0x00FFFFFF;
-constexpr std::array<std::uint32_t, 4> squareColors { 0x000000FF, 0x0000FF00, 0x0000FFFF, 0x00FFFF00 };
+constexpr std::array<std::uint32_t, 4> squareColors { ui::Colours::red, ui::Colours::green, ui::Colours::yellow,
+    ui::Colours::cyan };
 
 bool isWide(int stone)
 {
@@ -95,7 +97,7 @@ Rect stoneRect(int stone)
 
 std::uint32_t stoneColor(int stone)
 {
-    return isWide(stone) ? white : squareColors[(stone - 1) % squareColors.size()];
+    return isWide(stone) ? ui::Colours::white : squareColors[(stone - 1) % squareColors.size()];
 }
 
 Segment pathLine(int i)

@@ -3,12 +3,9 @@
 namespace {
 
 constexpr std::array<MarkerNames, 3> table { {
-    { "BICYCLE", "bicycle", "Bicycle marker", "imgBicycle", "optBicycle", "mnuBicycle", "Bicycle", "chkBicycle",
-        ":/icons/bicycle32.png", ":/icons/bicycle16.png" },
-    { "CARS", "cars", "Cars Marker", "imgCars", "optCars", "mnuCars", "Cars", "chkCars", ":/icons/cars32.png",
-        ":/icons/cars16.png" },
-    { "PLANE", "plane", "Plane Marker", "imgPlane", "optPlane", "mnuPlane", "Plane", "chkPlane", ":/icons/plane32.png",
-        ":/icons/plane16.png" },
+    { "BICYCLE", "bicycle", "Bicycle marker", "Bicycle", ":/icons/bicycle32.png", ":/icons/bicycle16.png" },
+    { "CARS", "cars", "Cars Marker", "Cars", ":/icons/cars32.png", ":/icons/cars16.png" },
+    { "PLANE", "plane", "Plane Marker", "Plane", ":/icons/plane32.png", ":/icons/plane16.png" },
 } };
 
 template <class Field> std::optional<MarkerKind> find(std::string_view text, Field field)

@@ -3,9 +3,10 @@
 #include <optional>
 #include <string_view>
 
-// The board game's three markers, always in this order (players 1, 2 and 3), and the names
-// that belong to each: every rule that speaks of "the marker's own" control or text looks it up
-// here, so the three markers share one procedure instead of three copies.
+// The board game's three markers, always in this order (players 1, 2 and 3), and the texts and
+// pictures that belong to each: every rule that speaks of "the marker's own" tag, key, caption
+// or icon looks it up here, so the three markers share one procedure instead of three copies.
+// The windows keep each marker's own controls in tables of their own.
 enum class MarkerKind { Bicycle, Cars, Plane };
 
 inline constexpr std::array<MarkerKind, 3> allMarkers { MarkerKind::Bicycle, MarkerKind::Cars, MarkerKind::Plane };
@@ -14,11 +15,7 @@ struct MarkerNames {
     const char *dragTag; // tag of its pictures on the stones
     const char *toolbarKey; // key of its toolbar button
     const char *toolTip; // text of its toolbar button
-    const char *pictures; // picture array, 0..25 on the stones, 26 in the spinner panel
-    const char *optionButton; // in the spinner panel
-    const char *menuItem; // under "Your Moves"
     const char *caption; // of the menu item and of the player-options check box
-    const char *checkBox; // in the player-options dialog
     const char *icon32;
     const char *icon16;
 };

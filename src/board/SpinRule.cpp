@@ -2,7 +2,6 @@
 
 #include "board/BoardLayout.h"
 
-#include <array>
 #include <cmath>
 
 namespace board {
@@ -21,15 +20,6 @@ Spin spinFrom(std::int16_t position, const std::function<float()> &rnd)
         s.newPosition = static_cast<std::int16_t>(position + s.spinValue);
     } while (s.newPosition < startStone || s.newPosition > finishStone);
     return s;
-}
-
-const char *spinLabel(std::int16_t spinValue)
-{
-    static constexpr std::array<const char *, 7> labels { "lblMinusTwo", "lblMinusOne", "lblZero", "lblOne", "lblTwo",
-        "lblThree", "lblFour" };
-    if (spinValue < lowestSpin || spinValue > highestSpin)
-        return nullptr;
-    return labels[spinValue - lowestSpin];
 }
 
 } // namespace board

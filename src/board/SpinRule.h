@@ -22,7 +22,4 @@ Spin spinFrom(std::int16_t position, const std::function<float()> &rnd);
 // The value a single random number gives, -2 to 4.
 std::int16_t spinValueOf(float r);
 
-// The spinner-panel label that shows a value: lblMinusTwo for -2 ... lblFour for 4.
-const char *spinLabel(std::int16_t spinValue);
-
 } // namespace board

@@ -1,23 +1,16 @@
 #include "board/frmPlayerOptions.h"
 
-#include "board/BoardLayout.h"
 #include "board/frmBrookhop.h"
 #include "ui/Dialogs.h"
 
-#include <QAction>
 #include <array>
 
 using namespace ui;
 
 namespace {
 
-constexpr quint32 white = rgb(255, 255, 255);
-
-struct BoxPlace {
-    double top, width;
-    double pictureTop;
-};
-constexpr std::array<BoxPlace, 3> places { { { 480, 975, 360 }, { 1200, 735, 1080 }, { 1920, 855, 1800 } } };
+constexpr std::array<Control<CheckBox> frmPlayerOptions::*, 3> boxes { &frmPlayerOptions::chkBicycle,
+    &frmPlayerOptions::chkCars, &frmPlayerOptions::chkPlane };
 
 frmBrookhop &theBoard()
 {
@@ -35,7 +28,7 @@ FormDesign frmPlayerOptions::formDesign() const
 {
     FormDesign f;
     f.caption = QStringLiteral("Player Options");
-    f.backColor = 0x00FF0000;
+    f.backColor = blue;
     f.clientWidth = 2835;
     f.clientHeight = 3885;
     f.border = Border::Fixed;
@@ -43,30 +36,20 @@ FormDesign frmPlayerOptions::formDesign() const
     return f;
 }
 
-QList<ControlDesign> frmPlayerOptions::controls() const
+Row<CheckBox> frmPlayerOptions::markerBox(MarkerKind kind)
 {
-    QList<ControlDesign> t {
-        label("lblDirections").accessibleName("Directions").at(240, 240, 2295, 735).back(white).font(arial(9.75).bold()).centred(),
-        frame("fraPlayerOptions").caption("Player Options").at(240, 1080, 2295, 2415).back(white),
-    };
-    for (MarkerKind kind : allMarkers) {
-        const MarkerNames &n = names(kind);
-        const BoxPlace &p = places[indexOf(kind)];
-        t.append(ui::checkBox(n.checkBox)
-                     .in("fraPlayerOptions")
-                     .caption(n.caption)
-                     .at(360, p.top, p.width, 195)
-                     .back(white)
-                     .font(arial(8.25).bold())
-                     .tabIndex(indexOf(kind) + 1));
-        t.append(image(n.pictures).in("fraPlayerOptions").at(1320, p.pictureTop, 375, 375).picture(n.icon32).stretch().accessibleName(QStringLiteral("%1 picture").arg(n.caption)));
-    }
-    return t;
+    return checkBox().caption(names(kind).caption).back(white).font(arial(8.25).bold()).tabIndex(indexOf(kind) + 1);
+}
+
+Row<Image> frmPlayerOptions::markerImage(MarkerKind kind)
+{
+    const MarkerNames &n = names(kind);
+    return image().picture(n.icon32).stretch().accessibleName(QStringLiteral("%1 picture").arg(n.caption));
 }
 
 CheckBox *frmPlayerOptions::checkBox(MarkerKind kind)
 {
-    return control<CheckBox>(QString::fromLatin1(names(kind).checkBox));
+    return (this->*boxes[indexOf(kind)])();
 }
 
 void frmPlayerOptions::wire()
@@ -84,21 +67,11 @@ board::Ticks frmPlayerOptions::ticks()
     return t;
 }
 
-// Takes every marker out of play: its START and spinner-panel pictures hidden, its option button
-// and menu item disabled, its flag False. Pictures on the other stones and the positions stay.
+// Takes every marker out of play; pictures on the other stones and the positions stay.
 void frmPlayerOptions::markerReset()
 {
-    frmBrookhop &b = theBoard();
     for (MarkerKind kind : allMarkers)
-        b.markerPicture(kind, board::startStone)->hide();
-    for (MarkerKind kind : allMarkers)
-        b.optionButton(kind)->setEnabled(false);
-    for (MarkerKind kind : allMarkers)
-        b.markerPicture(kind, board::spinnerPicture)->hide();
-    for (MarkerKind kind : allMarkers)
-        b.menuItem(kind)->setEnabled(false);
-    for (MarkerKind kind : allMarkers)
-        b.flag(kind) = false;
+        theBoard().setMarkerInPlay(kind, false);
 }
 
 void frmPlayerOptions::Form_Load()
@@ -112,16 +85,7 @@ void frmPlayerOptions::ticked(MarkerKind kind)
     if (checkBox(kind)->Value() != 1)
         return;
     frmBrookhop &b = theBoard();
-    // A marker put into play stands on START alone. After Restart a marker can still be dropped
-    // on the last spin's stone before this dialog opens; showing its START picture beside that
-    // one would put one marker on two stones.
-    for (int stone = board::startStone + 1; stone <= board::finishStone; ++stone)
-        b.markerPicture(kind, stone)->hide();
-    b.markerPicture(kind, board::startStone)->show();
-    b.optionButton(kind)->setEnabled(true);
-    b.markerPicture(kind, board::spinnerPicture)->show();
-    b.menuItem(kind)->setEnabled(true);
-    b.flag(kind) = true;
+    b.setMarkerInPlay(kind, true);
     for (MarkerKind other : board::boxesToDisable(b.optionChoice, kind, ticks()))
         checkBox(other)->setEnabled(false);
 }
@@ -145,5 +109,8 @@ void frmPlayerOptions::Form_Unload(std::int16_t &)
     if (!warning)
         return;
     MsgBox(QString::fromLatin1(*warning), MsgButtons::OK, MsgIcon::Exclamation);
-    markerReset();
+    // The warning may have outlasted the program or the board, whose controls must not be
+    // reached (and so loaded again) then.
+    if (theBoard().stillLoaded())
+        markerReset();
 }

@@ -13,14 +13,25 @@
 class HelpWindow : public ui::Form {
     Q_OBJECT
 public:
-    UI_OLD_CONTROL(ui::Frame, fraContents)
-    UI_OLD_CONTROL(ui::Frame, fraGlossary)
-    UI_OLD_CONTROL(ui::Frame, fraDefinition)
-    UI_OLD_CONTROL(ui::Label, lblDefinition)
-    UI_OLD_CONTROL(ui::Label, lblExitGlossary)
-    // A contents topic or glossary term label by its name, e.g. topicLabel("lblRules").
-    ui::Label *topicLabel(const QString &name) { return control<ui::Label>(name); }
     const help::TopicTable &topics() const { return m_topics; }
+
+private:
+    // Before the controls: the topic labels' rows are made from it.
+    const help::TopicTable &m_topics;
+    static ui::NamedRows<ui::Label> topicRows(
+        const help::TopicTable &topics, const ui::ControlSlot &contents, const ui::ControlSlot &glossary);
+
+public:
+    // clang-format off
+    UI_CONTROL(fraContents, frame().at(360, 240, 3615, 6855).back(white).accessibleName("Contents"));
+    UI_CONTROL(fraGlossary, frame().at(3960, 240, 3495, 6855).back(white).accessibleName("Glossary"));
+    UI_CONTROL(fraDefinition, frame().at(7440, 240, 3975, 6855).back(white).accessibleName("Definition"));
+    UI_CONTROL(lblDefinition, label().in(fraDefinition).accessibleName("Definition text").at(120, 120, 3735, 6735).back(white).font(arial(9.75).bold()));
+    UI_CONTROL(lblExitGlossary, label().at(3960, 7080, 3495, 255).caption("     (click here to exit the glossary)").link().back(white).font(arial(9.75).bold()).hidden());
+    // The contents topics, then the glossary terms, each named as in the table:
+    // topicLabels("lblRules").
+    UI_CONTROL(topicLabels, topicRows(m_topics, fraContents, fraGlossary));
+    // clang-format on
 
     // The Click handler of every topic label but "Glossary", contents topic or glossary term
     // alike (lblObj_Click, lblRules_Click, lbl_bButton_Click, ...): the definition panel shows
@@ -32,10 +43,8 @@ public:
 protected:
     HelpWindow(const QString &name, const help::TopicTable &topics);
     ui::FormDesign formDesign() const override;
-    QList<ui::ControlDesign> controls() const override;
     void wire() override;
 
 private:
     void setGlossaryShown(bool shown);
-    const help::TopicTable &m_topics;
 };

@@ -1,4 +1,6 @@
 #pragma once
+#include "ui/Colours.h"
+
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -32,17 +34,6 @@ inline SlideTick slideTick(double &onLeft, double &getSetLeft)
 
 // --- The colour cycle (one call per tmrBackColorHold tick) ---------------------------------
 
-// The colours of the splash windows, &H00BBGGRR&.
-namespace splash {
-constexpr std::uint32_t red = 0x000000FF;
-constexpr std::uint32_t green = 0x0000FF00;
-constexpr std::uint32_t yellow = 0x0000FFFF;
-constexpr std::uint32_t cyan = 0x00FFFF00;
-constexpr std::uint32_t blue = 0x00FF0000;
-constexpr std::uint32_t white = 0x00FFFFFF;
-constexpr std::uint32_t pink = 0x00C0C0FF;
-} // namespace splash
-
 // A window's colour list (&H00BBGGRR&) and how many colour ticks its cycle lasts.
 struct ColourCycle {
     std::span<const std::uint32_t> colours;
@@ -51,8 +42,9 @@ struct ColourCycle {
 
 // The two windows' lists: the board splash flashes red, green, yellow and cyan for 40 ticks,
 // the spinner splash red, white and blue for 30 (both end where their list starts again).
-constexpr std::uint32_t boardColours[] = { splash::red, splash::green, splash::yellow, splash::cyan };
-constexpr std::uint32_t spinnerColours[] = { splash::red, splash::white, splash::blue };
+constexpr std::uint32_t boardColours[]
+    = { ui::Colours::red, ui::Colours::green, ui::Colours::yellow, ui::Colours::cyan };
+constexpr std::uint32_t spinnerColours[] = { ui::Colours::red, ui::Colours::white, ui::Colours::blue };
 constexpr ColourCycle boardCycle { boardColours, 40 };
 constexpr ColourCycle spinnerCycle { spinnerColours, 30 };
 

@@ -9,8 +9,6 @@ using namespace ui;
 
 namespace {
 
-using namespace splash;
-
 GlidePacer *g_pacer = nullptr;
 
 GlidePacer &pacer()
@@ -32,7 +30,7 @@ void SplashWindow::setGlidePacer(GlidePacer *pacer)
     g_pacer = pacer;
 }
 
-FormDesign SplashWindow::splashSpec(double clientHeight)
+FormDesign SplashWindow::splashDesign(double clientHeight)
 {
     FormDesign f;
     f.backColor = blue;
@@ -44,53 +42,34 @@ FormDesign SplashWindow::splashSpec(double clientHeight)
     return f;
 }
 
-ControlDesign SplashWindow::logoFrame(double left, double top, double width, double height)
+Row<Frame> SplashWindow::logoFrame(double left, double top, double width, double height)
 {
-    return frame("fraLogo").at(left, top, width, height).back(red).accessibleName("Logo");
+    return frame().at(left, top, width, height).back(red).accessibleName("Logo");
 }
 
-ControlDesign SplashWindow::gameButton(double left, double top)
+Row<Button> SplashWindow::gameButton(double left, double top)
 {
-    return button("cmdGame")
-        .in("fraLogo")
-        .caption("Game")
-        .at(left, top, 1215, 495)
-        .back(yellow)
-        .font(arial(9.75).bold());
+    return button().caption("Game").at(left, top, 1215, 495).back(yellow).font(arial(9.75).bold());
 }
 
-// The labels of the logo frame take the size of their text.
-static ControlDesign logoLabel(const QString &name, const QString &caption, quint32 back, const FontDesign &font)
+Row<Label> SplashWindow::logoLabel(const QString &caption, quint32 back, const FontDesign &font)
 {
-    return label(name).in("fraLogo").caption(caption).back(back).autoSize().font(font);
+    return label().caption(caption).back(back).autoSize().font(font);
 }
 
-ControlDesign SplashWindow::companyLabel(double left, double top)
+Row<Label> SplashWindow::companyLabel(double left, double top)
 {
-    return logoLabel("lblCompanyProduct", "Orvik Product", yellow, arial(18).bold()).at(left, top, 2145, 435);
+    return logoLabel("Orvik Product", yellow, arial(18).bold()).at(left, top, 2145, 435);
 }
 
-ControlDesign SplashWindow::productLabel(const QString &caption, double left, double top, double width)
+Row<Label> SplashWindow::productLabel(const QString &caption, double left, double top, double width)
 {
-    return logoLabel("lblProductName", caption, yellow, arial(32.25).bold()).at(left, top, width, 765);
+    return logoLabel(caption, yellow, arial(32.25).bold()).at(left, top, width, 765);
 }
 
-ControlDesign SplashWindow::versionLabel(double left, double top)
+Row<Label> SplashWindow::versionLabel(double left, double top)
 {
-    return logoLabel("lblVersion", "Version 1.3", pink, arial(8.25)).at(left, top, 840, 210).align(Align::Right);
-}
-
-void SplashWindow::wire()
-{
-    handle(cmdGame(), &Button::Click, [this] { cmdGame_Click(); });
-    handle(fraLogo(), &Frame::Click, [this] { fraLogo_Click(); });
-    handle(tmrBackColorHold(), &Timer::Tick, [this] { tmrBackColorHold_Timer(); });
-}
-
-void SplashWindow::cmdGame_Click()
-{
-    cmdGame()->hide();
-    tmrBackColorHold()->setEnabled(true);
+    return logoLabel("Version 1.3", pink, arial(8.25)).at(left, top, 840, 210).align(Align::Right);
 }
 
 void SplashWindow::fraLogo_Click()
@@ -102,13 +81,16 @@ void SplashWindow::fraLogo_Click()
     form<frmSkydash>().show();
 }
 
-void SplashWindow::tmrBackColorHold_Timer()
+bool SplashWindow::showNextColour()
 {
-    if (const auto colour = colourTick(m_cycle, holdTicks, colorStep)) {
+    const auto colour = colourTick(m_cycle, holdTicks, colorStep);
+    if (colour)
         setBackColor(*colour);
-        return;
-    }
-    tmrBackColorHold()->setEnabled(false);
+    return colour.has_value();
+}
+
+void SplashWindow::glideToTheGame()
+{
     if (!exitGlide())
         return;
     unload();
@@ -126,13 +108,13 @@ bool SplashWindow::exitGlide()
     while (!glide.finished()) {
         for (int due = pace.waitForSteps(); due > 0 && !glide.finished(); --due) {
             QCoreApplication::processEvents();
-            if (Ended() || !isLoaded())
+            if (!stillLoaded())
                 break;
             setTop(glide.step());
         }
-        if (Ended() || !isLoaded())
+        if (!stillLoaded())
             break;
     }
     m_gliding = false;
-    return glide.finished() && !Ended() && isLoaded();
+    return glide.finished() && stillLoaded();
 }

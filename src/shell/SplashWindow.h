@@ -10,19 +10,14 @@ class GlidePacer;
 // colour cycle that "Game" starts, and the two exits: a click on the logo frame returns to the
 // launcher, the end of the colour cycle glides the window off the screen and opens the game.
 // Exactly one exit ever wins: once the glide has begun, the logo frame no longer acts.
+//
+// Each window declares all of its controls itself (SplashControls below reaches the shared
+// ones): the two windows lay the shared controls out in different orders among their own, and
+// that order is their z-order and their order of children.
 class SplashWindow : public ui::Form {
     Q_OBJECT
 public:
-    UI_OLD_CONTROL(ui::Timer, tmrBackColorHold)
-    UI_OLD_CONTROL(ui::Frame, fraLogo)
-    UI_OLD_CONTROL(ui::Button, cmdGame)
-    UI_OLD_CONTROL(ui::Label, lblCompanyProduct)
-    UI_OLD_CONTROL(ui::Label, lblProductName)
-    UI_OLD_CONTROL(ui::Label, lblVersion)
-
-    void cmdGame_Click();
     void fraLogo_Click();
-    void tmrBackColorHold_Timer();
 
     bool isGliding() const { return m_gliding; }
 
@@ -33,23 +28,70 @@ protected:
     SplashWindow(const QString &name, ColourCycle cycle);
 
     // The window properties both splash windows share; only the client height differs.
-    static ui::FormDesign splashSpec(double clientHeight);
-    // Rows of the logo frame's controls, which look alike on both windows.
-    static ui::ControlDesign logoFrame(double left, double top, double width, double height);
-    static ui::ControlDesign gameButton(double left, double top);
-    static ui::ControlDesign companyLabel(double left, double top);
-    static ui::ControlDesign productLabel(const QString &caption, double left, double top, double width);
-    static ui::ControlDesign versionLabel(double left, double top);
+    static ui::FormDesign splashDesign(double clientHeight);
+    // Rows of the controls that look alike on both windows; the logo frame's controls are put
+    // in it by each window.
+    static ui::Row<ui::Timer> colourHoldTimer() { return timer().interval(500).disabled(); }
+    static ui::Row<ui::Frame> logoFrame(double left, double top, double width, double height);
+    static ui::Row<ui::Button> gameButton(double left, double top);
+    static ui::Row<ui::Label> companyLabel(double left, double top);
+    static ui::Row<ui::Label> productLabel(const QString &caption, double left, double top, double width);
+    static ui::Row<ui::Label> versionLabel(double left, double top);
 
-    void wire() override;
+    // Shows the cycle's next colour; false once the cycle is over.
+    bool showNextColour();
+    // Glides off the screen, then gives way to the game, unless the program ended or the window
+    // was unloaded meanwhile.
+    void glideToTheGame();
     virtual void showGameWindow() = 0;
 
     std::int16_t holdTicks = 0;
     std::int16_t colorStep = 0;
 
 private:
+    // The labels of the logo frame take the size of their text.
+    static ui::Row<ui::Label> logoLabel(const QString &caption, quint32 back, const ui::FontDesign &font);
     bool exitGlide();
 
     ColourCycle m_cycle;
     bool m_gliding = false;
+};
+
+// The handlers of the shared controls, which Window declares: tmrBackColorHold, fraLogo and
+// cmdGame.
+template <class Window> class SplashControls : public SplashWindow {
+public:
+    void cmdGame_Click()
+    {
+        window().cmdGame()->hide();
+        window().tmrBackColorHold()->setEnabled(true);
+    }
+
+    void tmrBackColorHold_Timer()
+    {
+        if (showNextColour())
+            return;
+        window().tmrBackColorHold()->setEnabled(false);
+        glideToTheGame();
+    }
+
+protected:
+    using SplashWindow::SplashWindow;
+
+    // "Game" appears with the focus, so that Enter or Space presses it, as a click does.
+    void showGameButton()
+    {
+        window().cmdGame()->show();
+        window().cmdGame()->setFocus();
+    }
+
+    void wire() override
+    {
+        handle(window().cmdGame(), &ui::Button::Click, [this] { cmdGame_Click(); });
+        handle(window().fraLogo(), &ui::Frame::Click, [this] { fraLogo_Click(); });
+        handle(window().tmrBackColorHold(), &ui::Timer::Tick, [this] { tmrBackColorHold_Timer(); });
+    }
+
+private:
+    Window &window() { return static_cast<Window &>(*this); }
 };

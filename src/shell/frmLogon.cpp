@@ -6,13 +6,6 @@
 
 using namespace ui;
 
-namespace {
-
-constexpr quint32 cyan = 0x00FFFF00;
-constexpr quint32 lightBlue = 0x00FF8080;
-
-} // namespace
-
 frmLogon::frmLogon()
     : Form(QStringLiteral("frmLogon"))
 {
@@ -28,23 +21,6 @@ FormDesign frmLogon::formDesign() const
     f.border = Border::Fixed;
     f.centred = true;
     return f;
-}
-
-QList<ControlDesign> frmLogon::controls() const
-{
-    const FontDesign font = sansSerif(9.75).bold();
-    // clang-format off
-    return {
-        label("lblInstruction").caption("Type your name and password to log on.").at(960, 360, 4335, 255).centred().font(font).tabIndex(0),
-        label("lblUserName").caption("&User Name").at(960, 720, 1215, 255).align(Align::Right).font(font).tabIndex(1),
-        label("lblPassword").caption("&Password").at(960, 1200, 1215, 255).align(Align::Right).font(font).tabIndex(2),
-        textBox("txtUserName").at(2280, 720, 2415, 285).font(font).accessibleName("User Name").tabIndex(3),
-        textBox("txtPassword").at(2280, 1200, 2415, 285).password().font(font).accessibleName("Password").tabIndex(4),
-        button("cmdOK").caption("OK").at(5040, 840, 1335, 375).back(lightBlue).font(font).disabled().defaultButton().tabIndex(5),
-        button("cmdCancel").caption("Cancel").at(5040, 1440, 1335, 375).back(lightBlue).font(font).cancelButton().tabIndex(6),
-        image("imgLogo").picture(":/icons/face.ico").at(0, 0, 540, 540).accessibleName("Logo"),
-    };
-    // clang-format on
 }
 
 void frmLogon::wire()

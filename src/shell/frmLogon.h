@@ -13,14 +13,21 @@ class frmLogon : public ui::Form {
 public:
     frmLogon();
 
-    UI_OLD_CONTROL(ui::Label, lblInstruction)
-    UI_OLD_CONTROL(ui::Label, lblUserName)
-    UI_OLD_CONTROL(ui::Label, lblPassword)
-    UI_OLD_CONTROL(ui::TextBox, txtUserName)
-    UI_OLD_CONTROL(ui::TextBox, txtPassword)
-    UI_OLD_CONTROL(ui::Button, cmdOK)
-    UI_OLD_CONTROL(ui::Button, cmdCancel)
-    UI_OLD_CONTROL(ui::Image, imgLogo)
+private:
+    // Every control of the dialog writes in the same bold face.
+    static ui::FontDesign logonFont() { return sansSerif(9.75).bold(); }
+
+public:
+    // clang-format off
+    UI_CONTROL(lblInstruction, label().caption("Type your name and password to log on.").at(960, 360, 4335, 255).centred().font(logonFont()).tabIndex(0));
+    UI_CONTROL(lblUserName, label().caption("&User Name").at(960, 720, 1215, 255).align(ui::Align::Right).font(logonFont()).tabIndex(1));
+    UI_CONTROL(lblPassword, label().caption("&Password").at(960, 1200, 1215, 255).align(ui::Align::Right).font(logonFont()).tabIndex(2));
+    UI_CONTROL(txtUserName, textBox().at(2280, 720, 2415, 285).font(logonFont()).accessibleName("User Name").tabIndex(3));
+    UI_CONTROL(txtPassword, textBox().at(2280, 1200, 2415, 285).password().font(logonFont()).accessibleName("Password").tabIndex(4));
+    UI_CONTROL(cmdOK, button().caption("OK").at(5040, 840, 1335, 375).back(lightBlue).font(logonFont()).disabled().defaultButton().tabIndex(5));
+    UI_CONTROL(cmdCancel, button().caption("Cancel").at(5040, 1440, 1335, 375).back(lightBlue).font(logonFont()).cancelButton().tabIndex(6));
+    UI_CONTROL(imgLogo, image().picture(":/icons/face.ico").at(0, 0, 540, 540).accessibleName("Logo"));
+    // clang-format on
 
     void txtUserName_Change();
     void txtPassword_Change();
@@ -39,7 +46,6 @@ public:
 
 protected:
     ui::FormDesign formDesign() const override;
-    QList<ui::ControlDesign> controls() const override;
     void wire() override;
     void Form_Unload(std::int16_t &Cancel) override;
 

@@ -1,28 +1,10 @@
 #include "spinner/frmSetOwnLimits.h"
 
 #include "spinner/NumberReader.h"
-#include "spinner/SpinzoColours.h"
 #include "spinner/frmSpinzo.h"
 #include "ui/Dialogs.h"
 
 using namespace ui;
-using namespace spinner::colour;
-
-namespace {
-
-struct Choice {
-    const char *name;
-    const char *caption;
-    double top;
-};
-// clang-format off
-constexpr Choice choices[] = {
-    {"Option1", "OPEN LIMITS", 360}, {"Option2", "10", 840}, {"Option3", "25", 1320},
-    {"Option4", "100", 1800},        {"Option5", "OTHER", 2280},
-};
-// clang-format on
-
-} // namespace
 
 frmSetOwnLimits::frmSetOwnLimits()
     : Form(QStringLiteral("frmSetOwnLimits"))
@@ -40,21 +22,18 @@ FormDesign frmSetOwnLimits::formDesign() const
     return f;
 }
 
-QList<ControlDesign> frmSetOwnLimits::controls() const
+Rows<OptionButton> frmSetOwnLimits::choice(const ControlSlot &frame, int index, const char *caption, double top)
 {
-    // clang-format off
-    QList<ControlDesign> t = {
-        button("cmdReturnToGame").caption("Return to Game").at(1920, 720, 855, 1455).back(yellow).font(arial(9.75).bold()).disabled().tabIndex(6),
-        frame("fraSetOwnLimits").caption("Set Own Limits").at(120, 120, 1695, 2775).back(yellow).fore(darkBlue).tabIndex(0),
-    };
-    // Each option is the only member of its own control array, with the index of its place.
-    for (int i = 0; i < int(std::size(choices)); ++i) {
-        const Choice &c = choices[i];
-        t.append(optionButton(c.name, i).in("fraSetOwnLimits").caption(c.caption).at(120, c.top, 1455, 195)
-                     .back(lightRed).fore(blue).font(arial(8.25).bold()).checked(i == 0).tabIndex(i + 1));
-    }
-    // clang-format on
-    return t;
+    return { optionButton()
+                 .element(index)
+                 .in(frame)
+                 .caption(caption)
+                 .at(120, top, 1455, 195)
+                 .back(pink)
+                 .fore(blue)
+                 .font(arial(8.25).bold())
+                 .checked(index == 0)
+                 .tabIndex(index + 1) };
 }
 
 void frmSetOwnLimits::wire()
@@ -98,7 +77,7 @@ void frmSetOwnLimits::chooseFixedLimit(std::int16_t limit)
 void frmSetOwnLimits::Option5_Click(std::int16_t)
 {
     const QString entry = InputBox(QStringLiteral("Enter your own maximum number of attempts."));
-    if (Ended() || !isLoaded())
+    if (!stillLoaded())
         return;
     // An entry beyond the 16-bit range is clamped to its nearest end rather than refused.
     frmSpinzo &game = form<frmSpinzo>();

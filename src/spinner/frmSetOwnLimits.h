@@ -12,13 +12,21 @@ class frmSetOwnLimits : public ui::Form {
 public:
     frmSetOwnLimits();
 
-    UI_OLD_CONTROL(ui::Button, cmdReturnToGame)
-    UI_OLD_CONTROL(ui::Frame, fraSetOwnLimits)
-    UI_OLD_CONTROL_ARRAY(ui::OptionButton, Option1)
-    UI_OLD_CONTROL_ARRAY(ui::OptionButton, Option2)
-    UI_OLD_CONTROL_ARRAY(ui::OptionButton, Option3)
-    UI_OLD_CONTROL_ARRAY(ui::OptionButton, Option4)
-    UI_OLD_CONTROL_ARRAY(ui::OptionButton, Option5)
+private:
+    // Each option is the only element of its own control array, with the index of its place;
+    // the first is selected.
+    static ui::Rows<ui::OptionButton> choice(const ui::ControlSlot &frame, int index, const char *caption, double top);
+
+public:
+    // clang-format off
+    UI_CONTROL(cmdReturnToGame, button().caption("Return to Game").at(1920, 720, 855, 1455).back(yellow).font(arial(9.75).bold()).disabled().tabIndex(6));
+    UI_CONTROL(fraSetOwnLimits, frame().caption("Set Own Limits").at(120, 120, 1695, 2775).back(yellow).fore(darkBlue).tabIndex(0));
+    UI_CONTROL(Option1, choice(fraSetOwnLimits, 0, "OPEN LIMITS", 360));
+    UI_CONTROL(Option2, choice(fraSetOwnLimits, 1, "10", 840));
+    UI_CONTROL(Option3, choice(fraSetOwnLimits, 2, "25", 1320));
+    UI_CONTROL(Option4, choice(fraSetOwnLimits, 3, "100", 1800));
+    UI_CONTROL(Option5, choice(fraSetOwnLimits, 4, "OTHER", 2280));
+    // clang-format on
 
     void Option1_Click(std::int16_t Index);
     void Option2_Click(std::int16_t Index);
@@ -29,7 +37,6 @@ public:
 
 protected:
     ui::FormDesign formDesign() const override;
-    QList<ui::ControlDesign> controls() const override;
     void wire() override;
     void Form_Unload(std::int16_t &Cancel) override;
 

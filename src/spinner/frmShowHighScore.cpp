@@ -1,14 +1,10 @@
 #include "spinner/frmShowHighScore.h"
 
-#include "shell/frmSkydash.h"
 #include "spinner/HighScoreMessage.h"
 #include "spinner/LocalPercent.h"
-#include "spinner/SpinzoColours.h"
-#include "spinner/frmSetOwnLimits.h"
 #include "spinner/frmSpinzo.h"
 
 using namespace ui;
-using namespace spinner::colour;
 
 frmShowHighScore::frmShowHighScore()
     : Form(QStringLiteral("frmShowHighScore"))
@@ -24,16 +20,6 @@ FormDesign frmShowHighScore::formDesign() const
     f.clientHeight = 2565;
     f.centred = true;
     return f;
-}
-
-QList<ControlDesign> frmShowHighScore::controls() const
-{
-    // clang-format off
-    return {
-        label("lblHighScore").accessibleName("High score").at(240, 240, 7335, 1575).back(yellow).fore(red).font(arial(20.25).bold()).tabIndex(0),
-        button("cmdExit").caption("Exit the Game").at(4320, 2040, 3375, 375).back(yellow).font(arial(9.75).bold()).tabIndex(1),
-    };
-    // clang-format on
 }
 
 void frmShowHighScore::wire()
@@ -54,18 +40,14 @@ void frmShowHighScore::Form_Load()
 
 void frmShowHighScore::cmdExit_Click()
 {
-    leaveGame();
+    unload();
+    // Once this window is gone the launcher is brought to the front again, whichever window
+    // the window manager chose meanwhile.
+    ShowHome();
 }
 
+// Exit and the close box alike: leaving this window leaves the game.
 void frmShowHighScore::Form_Unload(std::int16_t &)
 {
-    leaveGame();
-}
-
-void frmShowHighScore::leaveGame()
-{
-    form<frmSetOwnLimits>().unload();
-    form<frmSpinzo>().unload();
-    unload();
-    form<frmSkydash>().show();
+    form<frmSpinzo>().leaveForLauncher();
 }

@@ -12,18 +12,16 @@ class frmShowHighScore : public ui::Form {
 public:
     frmShowHighScore();
 
-    UI_OLD_CONTROL(ui::Label, lblHighScore)
-    UI_OLD_CONTROL(ui::Button, cmdExit)
+    // clang-format off
+    UI_CONTROL(lblHighScore, label().accessibleName("High score").at(240, 240, 7335, 1575).back(yellow).fore(red).font(arial(20.25).bold()).tabIndex(0));
+    UI_CONTROL(cmdExit, button().caption("Exit the Game").at(4320, 2040, 3375, 375).back(yellow).font(arial(9.75).bold()).tabIndex(1));
+    // clang-format on
 
     void cmdExit_Click();
 
 protected:
     ui::FormDesign formDesign() const override;
-    QList<ui::ControlDesign> controls() const override;
     void wire() override;
     void Form_Load() override;
     void Form_Unload(std::int16_t &Cancel) override;
-
-private:
-    void leaveGame();
 };

@@ -1,7 +1,6 @@
 #include "spinner/frmSpinzo.h"
 
 #include "help/frmHelpSpinzo.h"
-#include "shell/frmSkydash.h"
 #include "spinner/LocalPercent.h"
 #include "spinner/SpinzoRules.h"
 #include "spinner/frmSetOwnLimits.h"
@@ -56,9 +55,15 @@ void frmSpinzo::Form_Activate()
 
 void frmSpinzo::Form_Unload(std::int16_t &)
 {
+    // This window's unload is under way already: only the limits dialog and the launcher remain.
+    leaveForLauncher();
+}
+
+void frmSpinzo::leaveForLauncher()
+{
     form<frmSetOwnLimits>().unload();
     unload();
-    form<frmSkydash>().show();
+    ShowHome();
 }
 
 std::array<Label *, 3> frmSpinzo::digitLabels()
@@ -93,7 +98,7 @@ void frmSpinzo::cmdSpin_Click()
         return;
     if (askYesNo(QStringLiteral("Do you want to continue playing this game?")))
         ++intSpinBlock;
-    else if (stillHere())
+    else if (stillLoaded())
         newGameReset();
 }
 
@@ -136,14 +141,8 @@ void frmSpinzo::mnuContents_Click()
 
 bool frmSpinzo::askYesNo(const QString &question)
 {
-    return MsgBox(question, MsgButtons::YesNo, MsgIcon::Question, {}, MsgResult::Yes) == MsgResult::Yes && stillHere();
-}
-
-bool frmSpinzo::stillHere() const
-{
-    // A question is modal, but the program may have ended or this window been unloaded
-    // meanwhile; its controls must not be touched (and so loaded again) then.
-    return !Ended() && isLoaded();
+    return MsgBox(question, MsgButtons::YesNo, MsgIcon::Question, {}, MsgResult::Yes) == MsgResult::Yes
+        && stillLoaded();
 }
 
 void frmSpinzo::setSetOwnLimitsEnabled(bool enabled)
@@ -165,7 +164,7 @@ void frmSpinzo::playAgainQuestion()
 {
     if (askYesNo(QStringLiteral("Do you want to play again?")))
         playAgainReset();
-    else if (stillHere())
+    else if (stillLoaded())
         endOfGameQuestion();
 }
 
@@ -187,10 +186,8 @@ void frmSpinzo::endOfGameQuestion()
     if (askYesNo(QStringLiteral("Do you want to see your highest score?"))) {
         form<frmShowHighScore>().show();
         hide();
-    } else if (stillHere()) {
-        form<frmSetOwnLimits>().unload();
-        unload();
-        form<frmSkydash>().show();
+    } else if (stillLoaded()) {
+        leaveForLauncher();
     }
 }
 

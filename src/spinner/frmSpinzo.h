@@ -57,6 +57,9 @@ public:
     void mnuContents_Click();
 
     QString Rate(std::int16_t Hits, std::int16_t Attempts);
+    // Ends the spinner game: the limits dialog and this window are unloaded, then the launcher
+    // shows. The last step of every way out of the game.
+    void leaveForLauncher();
 
 protected:
     ui::FormDesign formDesign() const override;
@@ -68,7 +71,6 @@ protected:
 private:
     std::array<ui::Label *, 3> digitLabels();
     bool askYesNo(const QString &question);
-    bool stillHere() const;
     void setSetOwnLimitsEnabled(bool enabled);
     void clearScoreboard();
     void playAgainQuestion();

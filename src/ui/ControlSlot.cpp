@@ -19,6 +19,22 @@ ControlSlot::ControlSlot(Form *form, const char *name, QList<ControlDesign> rows
     form->declare(this);
 }
 
+ControlSlot::ControlSlot(Form *form, const ControlDesign &namedRow)
+    : m_form(form)
+    , m_name(namedRow.name)
+    , m_rows { namedRow }
+    , m_built(1, nullptr)
+    , m_array(false)
+{
+    m_rows.front().index = -1;
+    form->declare(this);
+}
+
+void missingNamedControl(const Form *form, const char *set, const QString &name)
+{
+    qFatal("window %s has no control %s among %s", qPrintable(form->name()), qPrintable(name), set);
+}
+
 int ControlSlot::position(int index) const
 {
     if (!m_array)

@@ -230,7 +230,11 @@ void Image::startDrag()
         return;
 }
 
-void Image::dragEnterEvent(QDragEnterEvent *e)
+namespace {
+
+// Pictures and picture boxes both let one of the program's own drags in, to be told where it may
+// land; a foreign drag is not theirs to take.
+void enterIfOurs(QDragEnterEvent *e)
 {
     if (dragSource(e->mimeData()))
         e->acceptProposedAction();
@@ -238,7 +242,9 @@ void Image::dragEnterEvent(QDragEnterEvent *e)
         e->ignore();
 }
 
-void Image::dragMoveEvent(QDragMoveEvent *e)
+// A picture stops the program's own drags from falling through to the picture box it stands in:
+// it takes them and does nothing with them. A foreign drag passes on.
+void holdIfOurs(QDropEvent *e)
 {
     if (dragSource(e->mimeData())) {
         e->setDropAction(Qt::IgnoreAction);
@@ -248,14 +254,21 @@ void Image::dragMoveEvent(QDragMoveEvent *e)
     }
 }
 
+} // namespace
+
+void Image::dragEnterEvent(QDragEnterEvent *e)
+{
+    enterIfOurs(e);
+}
+
+void Image::dragMoveEvent(QDragMoveEvent *e)
+{
+    holdIfOurs(e);
+}
+
 void Image::dropEvent(QDropEvent *e)
 {
-    if (dragSource(e->mimeData())) {
-        e->setDropAction(Qt::IgnoreAction);
-        e->accept();
-    } else {
-        e->ignore();
-    }
+    holdIfOurs(e);
 }
 
 PictureBox::PictureBox(QWidget *parent)
@@ -316,10 +329,7 @@ bool PictureBox::onOwnSurface(const QPointF &at) const
 
 void PictureBox::dragEnterEvent(QDragEnterEvent *e)
 {
-    if (dragSource(e->mimeData()))
-        e->acceptProposedAction();
-    else
-        e->ignore();
+    enterIfOurs(e);
 }
 
 void PictureBox::dragMoveEvent(QDragMoveEvent *e)

@@ -148,6 +148,23 @@ private slots:
         QVERIFY(!b.optPlane()->Value());
     }
 
+    // The program may end inside a drop's message box: the board is then left as it stood.
+    void aDropStopsWhenTheProgramEndsInsideItsMessage()
+    {
+        frmBrookhop &b = openBoard();
+        planSpins({ 3, 3 });
+        clickOption(b, M::Cars);
+        drag(b, M::Cars, 3);
+        clickOption(b, M::Bicycle);
+        fx.dialogs.duringNextBox([] { ui::End(); });
+        drag(b, M::Bicycle, 3);
+        QCOMPARE(fx.endCount, 1);
+        QCOMPARE(fx.dialogs.texts(), QStringList { "Two players can't be on the same stone.\r\nGo back to START!" });
+        QCOMPARE(b.bicyclePosition, std::int16_t(3));
+        QVERIFY(b.optBicycle()->Value());
+        QVERIFY(lit(b.lblThree()));
+    }
+
     void restartMidGameKeepsTheSpinItDidNotUndo()
     {
         frmBrookhop &b = openBoard();

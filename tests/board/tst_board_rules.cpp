@@ -75,15 +75,6 @@ private slots:
         QCOMPARE(n, draws);
     }
 
-    void everySpinLabelIsNamedAndNothingElse()
-    {
-        QCOMPARE(QString(spinLabel(-2)), QStringLiteral("lblMinusTwo"));
-        QCOMPARE(QString(spinLabel(0)), QStringLiteral("lblZero"));
-        QCOMPARE(QString(spinLabel(4)), QStringLiteral("lblFour"));
-        QCOMPARE(spinLabel(5), nullptr);
-        QCOMPARE(spinLabel(-3), nullptr);
-    }
-
     void dropDecisions_data()
     {
         QTest::addColumn<int>("stone");

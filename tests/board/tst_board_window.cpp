@@ -2,7 +2,6 @@
 #include "board/BoardLayout.h"
 #include "board/frmBrookhop.h"
 #include "help/frmHelpBrookhop.h"
-#include "shell/frmSkydash.h"
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
 
@@ -46,8 +45,10 @@ private slots:
             QCOMPARE(b.tbrYourMoves()->button(names(k).toolbarKey)->toolTip(), QString::fromLatin1(names(k).toolTip));
         }
         QCOMPARE(b.tbrYourMoves()->keys(), (QStringList { "bicycle", "cars", "plane" }));
-        for (int v = -2; v <= 4; ++v)
+        for (int v = -2; v <= 4; ++v) {
             QVERIFY(!ui::enabled(b.spinnerLabel(std::int16_t(v))));
+            QCOMPARE(b.spinnerLabel(std::int16_t(v))->Caption(), QString::number(v));
+        }
         QCOMPARE(b.picBrookhop(9)->Left(), 9480.0);
         QCOMPARE(b.picBrookhop(9)->Top(), 5400.0);
         QCOMPARE(b.picBrookhop(25)->Width(), 1935.0);
@@ -147,18 +148,32 @@ private slots:
         QCOMPARE(fx.dialogs.shown[0].icon, ui::MsgIcon::Information);
     }
 
-    void endAndTheCloseBoxReturnToTheLauncher()
+    // The board goes home as it unloads, whichever way it is closed; End goes home once more
+    // when the board is gone.
+    void endAndTheCloseBoxGoHome()
     {
         frmBrookhop &b = openBoard();
+        QCOMPARE(fx.homeCount, 0);
         QTest::mouseClick(b.cmdEnd(), Qt::LeftButton);
         ProgramFixture::settle();
         QVERIFY(!b.isLoaded());
-        QVERIFY(form<frmSkydash>().isVisible());
-        form<frmSkydash>().hide();
+        QCOMPARE(fx.homeCount, 2);
         b.show();
+        QCOMPARE(fx.homeCount, 2);
         b.view()->close();
         QVERIFY(!b.isLoaded());
-        QVERIFY(form<frmSkydash>().isVisible());
+        QCOMPARE(fx.homeCount, 3);
+    }
+
+    // Home is shown while the board is still loaded, so the launcher comes up before the board
+    // goes away.
+    void homeIsShownWhileTheBoardUnloads()
+    {
+        frmBrookhop &b = openBoard();
+        QList<bool> boardLoaded;
+        ui::setHome([&] { boardLoaded << b.isLoaded(); });
+        b.view()->close();
+        QCOMPARE(boardLoaded, QList<bool> { true });
     }
 
     void aReloadShowsEveryMarkerOnStartAndKeepsTheLastSpin()

@@ -162,6 +162,18 @@ private slots:
         QCOMPARE(b.optionChoice, std::int16_t(1));
     }
 
+    // The program may end inside the closing warning: the board is then left as it stood.
+    void theProgramEndingInsideTheWarningLeavesTheBoardAlone()
+    {
+        frmBrookhop &b = openBoard();
+        fx.dialogs.duringNextBox([] { ui::End(); });
+        choosePlayers(b, 2, [](frmPlayerOptions &d) { tick(d, M::Plane); });
+        QCOMPARE(fx.endCount, 1);
+        QCOMPARE(fx.dialogs.texts(), QStringList { "You must select two markers!" });
+        QVERIFY(b.planeFlag);
+        QVERIFY(!b.bicycleFlag && !b.carsFlag);
+    }
+
     void aMarkerPutIntoPlayStandsOnStartAlone()
     {
         // After Restart the last spin's stone still takes a drop; a marker dropped there and then

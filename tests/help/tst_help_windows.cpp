@@ -53,7 +53,7 @@ class HelpWindowsTest : public QObject {
 
     static void click(HelpWindow &w, const char *label)
     {
-        ui::Label *l = w.topicLabel(QString::fromLatin1(label));
+        ui::Label *l = w.topicLabels(QString::fromLatin1(label));
         QVERIFY2(l->isVisible(), label); // a user can only click what is on the screen
         QTest::mouseClick(l, Qt::LeftButton);
     }
@@ -62,7 +62,7 @@ class HelpWindowsTest : public QObject {
     {
         bool all = ui::visible(w.lblExitGlossary()), none = !all;
         for (const help::Topic &t : w.topics().glossary) {
-            const bool v = ui::visible(w.topicLabel(QString::fromStdString(t.label)));
+            const bool v = ui::visible(w.topicLabels(QString::fromStdString(t.label)));
             all = all && v;
             none = none && !v;
         }
@@ -90,13 +90,13 @@ private slots:
             QCOMPARE(definition(*w), QString());
             QVERIFY(!glossaryShown(*w));
             QCOMPARE(w->lblExitGlossary()->Caption(), sp(5) + "(click here to exit the glossary)");
-            ui::Label *contents = w->topicLabel("lblEnding");
+            ui::Label *contents = w->topicLabels("lblEnding");
             QCOMPARE(contents->parentWidget(), w->fraContents());
             QCOMPARE(contents->Top(), 5520.0);
             QCOMPARE(contents->Width(), 3375.0);
             QCOMPARE(contents->font().pointSizeF(), 9.75);
             QVERIFY(contents->font().bold());
-            ui::Label *term = w->topicLabel(QString::fromStdString(w->topics().glossary.back().label));
+            ui::Label *term = w->topicLabels(QString::fromStdString(w->topics().glossary.back().label));
             QCOMPARE(term->parentWidget(), w->fraGlossary());
             QCOMPARE(term->Height(), 255.0);
             QCOMPARE(term->font().pointSizeF(), 8.25);
@@ -107,25 +107,72 @@ private slots:
         QCOMPARE(form<frmHelpSpinzo>().topics().glossary.size(), 8u);
     }
 
+    // Build order is stacking and child order: the panels, then the exit label, then the topics
+    // and the terms as their tables list them, each under its table name.
+    void controlsAreBuiltInTableOrder()
+    {
+        for (HelpWindow *w : { static_cast<HelpWindow *>(&form<frmHelpBrookhop>()),
+                 static_cast<HelpWindow *>(&form<frmHelpSpinzo>()) }) {
+            QStringList onWindow;
+            for (QWidget *c : w->fraContents()->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                onWindow << c->objectName();
+            QCOMPARE(onWindow, (QStringList { "fraContents", "fraGlossary", "fraDefinition", "lblExitGlossary" }));
+            const auto labelsIn = [](ui::Frame *panel) {
+                QStringList names;
+                for (ui::Label *l : panel->findChildren<ui::Label *>(Qt::FindDirectChildrenOnly))
+                    names << l->objectName();
+                return names;
+            };
+            QStringList contents, glossary;
+            for (const help::Topic &t : w->topics().contents)
+                contents << QString::fromStdString(t.label);
+            for (const help::Topic &t : w->topics().glossary)
+                glossary << QString::fromStdString(t.label);
+            QCOMPARE(labelsIn(w->fraContents()), contents);
+            QCOMPARE(labelsIn(w->fraGlossary()), glossary);
+            QStringList declared;
+            for (auto &label : w->topicLabels) {
+                QCOMPARE(label()->objectName(), label.name());
+                declared << label.name();
+            }
+            QCOMPARE(declared, contents + glossary);
+        }
+    }
+
+    // Reaching a topic label of a window that is not loaded loads it, with fresh labels.
+    void reachingATopicLabelLoadsTheWindow()
+    {
+        frmHelpSpinzo &h = form<frmHelpSpinzo>();
+        QVERIFY(!h.isLoaded());
+        ui::Label *first = h.topicLabels("lblRandom");
+        QVERIFY(h.isLoaded() && !h.isVisible());
+        QCOMPARE(first->Caption(), "random number" + sp(19) + "(click here)");
+        h.unload();
+        ui::Label *second = h.topicLabels("lblRandom");
+        QVERIFY(h.isLoaded());
+        QCOMPARE(second->window(), h.view());
+        QCOMPARE(h.topicLabels.member("lblRandom").built(), static_cast<QObject *>(second));
+    }
+
     void captionsKeepTheirExactSpacesAndFitTheirLabels()
     {
         frmHelpBrookhop &b = form<frmHelpBrookhop>();
         frmHelpSpinzo &s = form<frmHelpSpinzo>();
         const QString objectives = sp(19) + "CONTENTS" + sp(18) + "Objectives" + sp(19) + "(click here)";
-        QCOMPARE(b.topicLabel("lblObj")->Caption(), objectives);
-        QCOMPARE(s.topicLabel("lblObj")->Caption(), objectives);
+        QCOMPARE(b.topicLabels("lblObj")->Caption(), objectives);
+        QCOMPARE(s.topicLabels("lblObj")->Caption(), objectives);
         QCOMPARE(
-            b.topicLabel("lblAltMove")->Caption(), sp(7) + "----- alternative way to move" + sp(42) + "(click here)");
-        QCOMPARE(b.topicLabel("lbl_cIcon")->Caption(), "cars icon" + sp(33) + "(click here)");
-        QCOMPARE(s.topicLabel("lblOpen")->Caption(), sp(6) + "----- Open limits" + sp(5) + "(click here)");
-        QCOMPARE(s.topicLabel("lblWins")->Caption(), "Wins" + sp(40) + "(click here)");
-        QCOMPARE(s.topicLabel("lblGlossary")->Caption(), "Glossary" + sp(23) + "(click here)");
+            b.topicLabels("lblAltMove")->Caption(), sp(7) + "----- alternative way to move" + sp(42) + "(click here)");
+        QCOMPARE(b.topicLabels("lbl_cIcon")->Caption(), "cars icon" + sp(33) + "(click here)");
+        QCOMPARE(s.topicLabels("lblOpen")->Caption(), sp(6) + "----- Open limits" + sp(5) + "(click here)");
+        QCOMPARE(s.topicLabels("lblWins")->Caption(), "Wins" + sp(40) + "(click here)");
+        QCOMPARE(s.topicLabels("lblGlossary")->Caption(), "Glossary" + sp(23) + "(click here)");
         // With the design fonts no wrapped caption is taller than its label.
         for (HelpWindow *w : { static_cast<HelpWindow *>(&b), static_cast<HelpWindow *>(&s) }) {
             QList<ui::Label *> labels { w->lblExitGlossary() };
             for (const auto *list : { &w->topics().contents, &w->topics().glossary })
                 for (const help::Topic &t : *list)
-                    labels << w->topicLabel(QString::fromStdString(t.label));
+                    labels << w->topicLabels(QString::fromStdString(t.label));
             for (ui::Label *l : labels)
                 QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->objectName()));
         }
@@ -205,7 +252,7 @@ private slots:
         VisibilityLog log(h);
         QStringList shown, hidden;
         for (const help::Topic &t : h.topics().glossary) {
-            log.watch(h.topicLabel(QString::fromStdString(t.label)));
+            log.watch(h.topicLabels(QString::fromStdString(t.label)));
             shown << "show " + QString::fromStdString(t.label) + " (definition shown)";
             hidden << "hide " + QString::fromStdString(t.label);
         }
@@ -285,7 +332,7 @@ private slots:
         h.show();
         h.view()->activateWindow();
         QTRY_VERIFY(QApplication::focusWidget());
-        QCOMPARE(QApplication::focusWidget(), h.topicLabel(QString::fromStdString(h.topics().contents.front().label)));
+        QCOMPARE(QApplication::focusWidget(), h.topicLabels(QString::fromStdString(h.topics().contents.front().label)));
         QStringList reached;
         for (int i = 0; i < 40 && reached.size() < int(h.topics().contents.size()); ++i) {
             QWidget *focus = QApplication::focusWidget();
@@ -298,11 +345,11 @@ private slots:
             contents << QString::fromStdString(t.label);
         QCOMPARE(reached, contents);
 
-        ui::Label *glossary = h.topicLabel("lblGlossary");
+        ui::Label *glossary = h.topicLabels("lblGlossary");
         glossary->setFocus();
         QTest::keyClick(glossary, Qt::Key_Return);
         QVERIFY(glossaryShown(h));
-        ui::Label *wins = h.topicLabel("lblWins");
+        ui::Label *wins = h.topicLabels("lblWins");
         QVERIFY(wins->focusPolicy() & Qt::TabFocus);
         wins->setFocus();
         QTest::keyClick(wins, Qt::Key_Space);

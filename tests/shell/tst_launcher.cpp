@@ -1,4 +1,5 @@
 #include "shell/RocketRace.h"
+#include "shell/Startup.h"
 #include "shell/frmLogon.h"
 #include "shell/frmSkydash.h"
 #include "shell/frmSplashBrookhop.h"
@@ -17,8 +18,7 @@ using ui::form;
 
 Q_DECLARE_METATYPE(std::vector<float>)
 
-class LauncherTest : public QObject
-{
+class LauncherTest : public QObject {
     Q_OBJECT
     ProgramFixture fx;
 
@@ -36,6 +36,18 @@ class LauncherTest : public QObject
 
 private slots:
     void init() { fx.restart(); }
+
+    // The logon dialog is the program's first and only window; the launcher, not yet loaded,
+    // is already where the games go back to.
+    void theProgramStartsWithTheLogonAndTheLauncherAsHome()
+    {
+        startPlayhaven();
+        QVERIFY(form<frmLogon>().isVisible());
+        QCOMPARE(ui::Program::instance().loadedForms(), QList<ui::Form *> { &form<frmLogon>() });
+        ui::ShowHome();
+        QVERIFY(form<frmSkydash>().isVisible());
+        QCOMPARE(fx.homeCount, 0);
+    }
 
     void opensWithStarsRocketsAndNoGameButtons()
     {
@@ -110,15 +122,17 @@ private slots:
         QTest::newRow("left step is whole") << 100.0 << 100.0 << 0.99999f << 0.0f << racing << 40.0 << 80.0 << 2;
         QTest::newRow("halves floor") << 7680.0 << 7680.0 << 0.5f << 0.5f << racing << 7640.0 << 7640.0 << 2;
         QTest::newRow("largest draw") << 61.0 << 61.0 << 0.99999994f << 0.99999994f << racing << 1.0 << 1.0 << 2;
-        QTest::newRow("reaching 0 is not yet the finish") << 20.0 << 100.0 << 0.0f << 0.0f << racing << 0.0 << 80.0 << 2;
+        QTest::newRow("reaching 0 is not yet the finish")
+            << 20.0 << 100.0 << 0.0f << 0.0f << racing << 0.0 << 80.0 << 2;
         QTest::newRow("both reach 0 in one tick") << 20.0 << 60.0 << 0.0f << 0.99999f << racing << 0.0 << 0.0 << 2;
-        QTest::newRow("left at exactly 0") << 0.0 << 80.0 << 0.5f << 0.5f << int(RaceOutcome::LeftWins) << raceStartTop
-                                           << raceStartTop << 0;
-        QTest::newRow("right past the top") << 1.0 << -1.0 << 0.5f << 0.5f << int(RaceOutcome::RightWins)
-                                            << raceStartTop << raceStartTop << 0;
-        QTest::newRow("tie") << 0.0 << 0.0 << 0.5f << 0.5f << int(RaceOutcome::Tie) << raceStartTop << raceStartTop << 0;
-        QTest::newRow("tie past the top") << -5.0 << -40.0 << 0.5f << 0.5f << int(RaceOutcome::Tie) << raceStartTop
-                                          << raceStartTop << 0;
+        QTest::newRow("left at exactly 0")
+            << 0.0 << 80.0 << 0.5f << 0.5f << int(RaceOutcome::LeftWins) << raceStartTop << raceStartTop << 0;
+        QTest::newRow("right past the top")
+            << 1.0 << -1.0 << 0.5f << 0.5f << int(RaceOutcome::RightWins) << raceStartTop << raceStartTop << 0;
+        QTest::newRow("tie") << 0.0 << 0.0 << 0.5f << 0.5f << int(RaceOutcome::Tie) << raceStartTop << raceStartTop
+                             << 0;
+        QTest::newRow("tie past the top")
+            << -5.0 << -40.0 << 0.5f << 0.5f << int(RaceOutcome::Tie) << raceStartTop << raceStartTop << 0;
     }
     void raceTicks()
     {
@@ -130,7 +144,7 @@ private slots:
         QFETCH(double, after1);
         QFETCH(double, after2);
         QFETCH(int, draws);
-        RaceRockets r{top1, top2};
+        RaceRockets r { top1, top2 };
         int drawn = 0;
         auto rnd = [&] { return drawn++ == 0 ? rnd1 : rnd2; };
         QCOMPARE(int(raceTick(r, rnd)), outcome);
@@ -157,7 +171,7 @@ private slots:
         QFETCH(bool, spinzo);
         frmSkydash &l = form<frmSkydash>();
         l.show();
-        ui::setRandomSequence({0.0f}); // every step 20
+        ui::setRandomSequence({ 0.0f }); // every step 20
         QTest::mouseClick(l.cmdStart(), Qt::LeftButton);
         l.imgRocket1()->setTop(top1);
         l.imgRocket2()->setTop(top2);
@@ -180,10 +194,10 @@ private slots:
         QTest::addColumn<int>("ticks");
         QTest::addColumn<bool>("brookhop");
         QTest::addColumn<bool>("spinzo");
-        QTest::newRow("slowest, a tie") << std::vector<float>{0.0f} << 385 << true << true;
-        QTest::newRow("fastest, a tie") << std::vector<float>{0.99999f} << 129 << true << true;
-        QTest::newRow("right always faster") << std::vector<float>{0.0f, 0.99999f} << 129 << false << true;
-        QTest::newRow("left one twip faster") << std::vector<float>{0.5f, 0.47f} << 193 << true << false;
+        QTest::newRow("slowest, a tie") << std::vector<float> { 0.0f } << 385 << true << true;
+        QTest::newRow("fastest, a tie") << std::vector<float> { 0.99999f } << 129 << true << true;
+        QTest::newRow("right always faster") << std::vector<float> { 0.0f, 0.99999f } << 129 << false << true;
+        QTest::newRow("left one twip faster") << std::vector<float> { 0.5f, 0.47f } << 193 << true << false;
     }
     void seededRacesLastTheirExactNumberOfTicks()
     {

@@ -1,5 +1,6 @@
 #include "board/frmBrookhop.h"
 #include "shell/GlidePacer.h"
+#include "shell/Startup.h"
 #include "shell/frmSkydash.h"
 #include "shell/frmSplashBrookhop.h"
 #include "shell/frmSplashSpinzo.h"
@@ -48,7 +49,20 @@ void tick(ui::Timer *timer)
     emit timer->Tick();
 }
 
-void clickLogoFrame(SplashWindow &splash)
+// Either splash window, with the controls both declare.
+struct Splash {
+    SplashWindow &window;
+    std::function<ui::Timer *()> tmrBackColorHold;
+    std::function<ui::Frame *()> fraLogo;
+    std::function<ui::Button *()> cmdGame;
+};
+
+template <class Window> Splash splashOf(Window &w)
+{
+    return { w, [&w] { return w.tmrBackColorHold(); }, [&w] { return w.fraLogo(); }, [&w] { return w.cmdGame(); } };
+}
+
+void clickLogoFrame(const Splash &splash)
 {
     QTest::mouseClick(splash.fraLogo(), Qt::LeftButton, {}, QPoint(3, 3));
 }
@@ -62,20 +76,20 @@ class SplashTest : public QObject {
 
     // Opens a splash the way the launcher's "Games" menu does; on the board splash also runs
     // the opening up to the logo frame.
-    SplashWindow &open(const QString &game)
+    Splash open(const QString &game)
     {
         frmSkydash &launcher = form<frmSkydash>();
         launcher.show();
         if (game == "Spinzo") {
             launcher.mnuSpinzo()->trigger();
-            return form<frmSplashSpinzo>();
+            return splashOf(form<frmSplashSpinzo>());
         }
         launcher.mnuBrookhop()->trigger();
         frmSplashBrookhop &s = form<frmSplashBrookhop>();
         while (!ui::visible(s.cmdGo()))
             tick(s.tmrGo());
         QTest::mouseClick(s.cmdGo(), Qt::LeftButton);
-        return s;
+        return splashOf(s);
     }
 
     static QList<quint32> colours(const QString &game)
@@ -85,10 +99,12 @@ class SplashTest : public QObject {
         return { red, green, yellow, cyan };
     }
 
-    static bool gameWindowVisible(const QString &game)
+    static ui::Form &gameWindow(const QString &game)
     {
-        return game == "Spinzo" ? form<frmSpinzo>().isVisible() : form<frmBrookhop>().isVisible();
+        return game == "Spinzo" ? static_cast<ui::Form &>(form<frmSpinzo>()) : form<frmBrookhop>();
     }
+
+    static bool gameWindowVisible(const QString &game) { return gameWindow(game).isVisible(); }
 
     static void bothGames()
     {
@@ -206,8 +222,7 @@ private slots:
         QCOMPARE(s.lblOn()->Left(), 100.0);
         // A second visit from the launcher starts from the design state as well.
         s.hide();
-        open("Brookhop");
-        clickLogoFrame(s);
+        clickLogoFrame(open("Brookhop"));
         QVERIFY(!s.isLoaded());
         launcher.mnuBrookhop()->trigger();
         QCOMPARE(s.lblOn()->Left(), 0.0);
@@ -219,27 +234,27 @@ private slots:
     {
         QFETCH(QString, game);
         QFETCH(int, ticks);
-        SplashWindow &s = open(game);
+        const Splash s = open(game);
         QCOMPARE(s.tmrBackColorHold()->Interval(), 500);
         QTest::mouseClick(s.cmdGame(), Qt::LeftButton);
         QVERIFY(!ui::visible(s.cmdGame()));
         const QList<quint32> list = colours(game);
         for (int n = 1; n <= ticks; ++n) {
             tick(s.tmrBackColorHold());
-            QCOMPARE(s.BackColor(), list[(n - 1) % list.size()]);
+            QCOMPARE(s.window.BackColor(), list[(n - 1) % list.size()]);
         }
-        QVERIFY(s.isLoaded() && !gameWindowVisible(game));
-        const QPointer<ui::FormView> view = s.view();
+        QVERIFY(s.window.isLoaded() && !gameWindowVisible(game));
+        const QPointer<ui::FormView> view = s.window.view();
         int topsSeen = 0;
         pacer.beforeStep = [&](int) {
-            QCOMPARE(s.BackColor(), list.last()); // it keeps the last colour while it glides
+            QCOMPARE(s.window.BackColor(), list.last()); // it keeps the last colour while it glides
             ++topsSeen;
         };
         tick(s.tmrBackColorHold());
         // Glided until wholly above the screen, then unloaded; the game window is shown.
         QVERIFY(view && view->frameGeometry().bottom() < 0);
         QVERIFY(topsSeen > 100);
-        QVERIFY(!s.isLoaded());
+        QVERIFY(!s.window.isLoaded());
         QVERIFY(gameWindowVisible(game));
         QVERIFY(!form<frmSkydash>().isVisible());
         QCOMPARE(fx.endCount, 0);
@@ -251,37 +266,37 @@ private slots:
         QFETCH(QString, game);
         QFETCH(int, ticks);
         const QList<quint32> list = colours(game);
-        SplashWindow &s = open(game);
+        const Splash s = open(game);
         QTest::mouseClick(s.cmdGame(), Qt::LeftButton);
         for (int n = 0; n < 5; ++n)
             tick(s.tmrBackColorHold());
         clickLogoFrame(s);
-        QVERIFY(!s.isLoaded());
+        QVERIFY(!s.window.isLoaded());
         QVERIFY(form<frmSkydash>().isVisible());
         QCOMPARE(ui::Program::instance().activeForm(), &form<frmSkydash>());
         QVERIFY(!gameWindowVisible(game));
 
         open(game);
-        QCOMPARE(s.BackColor(), blue); // loaded afresh
+        QCOMPARE(s.window.BackColor(), blue); // loaded afresh
         QTest::mouseClick(s.cmdGame(), Qt::LeftButton);
         // The first tick takes the list up where the last visit stopped; from then on the
         // colour follows this visit's count of ticks.
         tick(s.tmrBackColorHold());
-        QCOMPARE(s.BackColor(), list[5 % list.size()]);
+        QCOMPARE(s.window.BackColor(), list[5 % list.size()]);
         for (int n = 2; n <= ticks; ++n) {
             tick(s.tmrBackColorHold());
-            QCOMPARE(s.BackColor(), list[(n - 1) % list.size()]);
+            QCOMPARE(s.window.BackColor(), list[(n - 1) % list.size()]);
         }
-        QVERIFY(s.isLoaded() && !gameWindowVisible(game)); // all colour ticks again ...
+        QVERIFY(s.window.isLoaded() && !gameWindowVisible(game)); // all colour ticks again ...
         tick(s.tmrBackColorHold());
-        QVERIFY(!s.isLoaded()); // ... then the glide
+        QVERIFY(!s.window.isLoaded()); // ... then the glide
         QVERIFY(gameWindowVisible(game));
     }
 
     // A window manager may refuse moves above the screen; the glide must end all the same.
     void theGlideEndsWhenTheWindowCannotBeMoved()
     {
-        SplashWindow &s = open("Spinzo");
+        const Splash s = open("Spinzo");
         QTest::mouseClick(s.cmdGame(), Qt::LeftButton);
         for (int n = 0; n <= 30; ++n)
             tick(s.tmrBackColorHold());
@@ -293,8 +308,8 @@ private slots:
         QTest::mouseClick(s.cmdGame(), Qt::LeftButton);
         for (int n = 0; n < 30; ++n)
             tick(s.tmrBackColorHold());
-        const QPoint pinned = s.view()->pos();
-        const QPointer<ui::FormView> view = s.view();
+        const QPoint pinned = s.window.view()->pos();
+        const QPointer<ui::FormView> view = s.window.view();
         int held = 0;
         pacer.beforeStep = [&](int) {
             view->move(pinned); // undo the last move
@@ -304,7 +319,7 @@ private slots:
         QCOMPARE(held, pacer.steps);
         QCOMPARE(fx.endCount, 0); // it did not run into the pacer's limit
         QCOMPARE(pacer.steps, freeSteps);
-        QVERIFY(!s.isLoaded());
+        QVERIFY(!s.window.isLoaded());
         QVERIFY(gameWindowVisible("Spinzo"));
     }
 
@@ -315,27 +330,47 @@ private slots:
     {
         QFETCH(QString, game);
         QFETCH(int, ticks);
-        SplashWindow &s = open(game);
+        const Splash s = open(game);
         QTest::mouseClick(s.cmdGame(), Qt::LeftButton);
         for (int n = 0; n < ticks; ++n)
             tick(s.tmrBackColorHold());
         bool clicked = false;
         pacer.beforeStep = [&](int step) {
             if (step == 20) {
-                QVERIFY(s.isGliding());
+                QVERIFY(s.window.isGliding());
                 clickLogoFrame(s);
                 clicked = true;
-                QVERIFY(s.isLoaded());
+                QVERIFY(s.window.isLoaded());
             }
         };
         tick(s.tmrBackColorHold());
         QVERIFY(clicked);
         QVERIFY(pacer.steps > 100); // the glide went on to its end
-        QVERIFY(!s.isLoaded());
+        QVERIFY(!s.window.isLoaded());
         QVERIFY(!form<frmSkydash>().isVisible());
         QVERIFY(gameWindowVisible(game));
-        QCOMPARE(ui::Program::instance().activeForm(),
-            game == "Spinzo" ? static_cast<ui::Form *>(&form<frmSpinzo>()) : &form<frmBrookhop>());
+        QCOMPARE(ui::Program::instance().activeForm(), &gameWindow(game));
+    }
+
+    // The whole round: from the launcher through the splash into the game, and back to the
+    // launcher when the game's window is closed.
+    void aGameThatEndsGoesBackToTheLauncher_data() { bothGames(); }
+    void aGameThatEndsGoesBackToTheLauncher()
+    {
+        QFETCH(QString, game);
+        QFETCH(int, ticks);
+        installHome();
+        const Splash s = open(game);
+        QTest::mouseClick(s.cmdGame(), Qt::LeftButton);
+        for (int n = 0; n <= ticks; ++n)
+            tick(s.tmrBackColorHold());
+        QVERIFY(gameWindowVisible(game) && !form<frmSkydash>().isVisible());
+        gameWindow(game).view()->close();
+        QVERIFY(!gameWindow(game).isLoaded());
+        QVERIFY(form<frmSkydash>().isVisible());
+        QCOMPARE(ui::Program::instance().activeForm(), &form<frmSkydash>());
+        QCOMPARE(fx.homeCount, 0); // the launcher, not the fixture's recorder
+        QCOMPARE(fx.endCount, 0);
     }
 };
 

@@ -14,18 +14,22 @@ class ProbeForm : public ui::Form
 public:
     explicit ProbeForm(const QString &name = QStringLiteral("ProbeForm")) : Form(name) {}
 
-    UI_OLD_CONTROL(ui::Label, lblCaption)
-    UI_OLD_CONTROL(ui::Button, cmdGo)
-    UI_OLD_CONTROL(ui::Button, cmdCancel)
-    UI_OLD_CONTROL(ui::TextBox, txtName)
-    UI_OLD_CONTROL(ui::Frame, fraGroup)
-    UI_OLD_CONTROL(ui::OptionButton, optA)
-    UI_OLD_CONTROL(ui::OptionButton, optB)
-    UI_OLD_CONTROL(ui::Timer, tmrTick)
-    UI_OLD_CONTROL_ARRAY(ui::PictureBox, picStone)
-    UI_OLD_CONTROL_ARRAY(ui::Image, imgMarker)
-    UI_OLD_CONTROL(QAction, mnuFile)
-    UI_OLD_CONTROL(QAction, mnuQuit)
+    // clang-format off
+    UI_CONTROL(lblCaption, label().caption("design caption").at(120, 120, 3000, 600).font(arial(9.75).bold()));
+    UI_CONTROL(cmdGo, button().caption("Go").at(3240, 120, 1200, 400).back(yellow).defaultButton().tabIndex(1));
+    UI_CONTROL(cmdCancel, button().caption("Cancel").at(3240, 600, 1200, 400).cancelButton().tabIndex(2));
+    UI_CONTROL(txtName, textBox().at(120, 840, 2000, 300).tabIndex(0));
+    UI_CONTROL(fraGroup, frame().caption("Group").at(120, 1300, 2400, 1200));
+    UI_CONTROL(optA, optionButton().in(fraGroup).caption("A").at(120, 300, 1000, 300));
+    UI_CONTROL(optB, optionButton().in(fraGroup).caption("B").at(120, 700, 1000, 300));
+    UI_CONTROL(tmrTick, timer().interval(1).disabled());
+    UI_CONTROL(picStone, ui::Rows<ui::PictureBox>({ pictureBox().element(0).at(2700, 1300, 1000, 1000).back(red),
+                                                    pictureBox().element(1).at(3900, 1300, 1000, 1000).back(green) }));
+    UI_CONTROL(imgMarker, ui::Rows<ui::Image>({ image().element(0).in(picStone, 0).at(0, 0, 480, 480).picture(":/icons/bicycle32.png").stretch()
+                                                    .dragIcon(":/icons/bicycle32.png").tag("BICYCLE") }));
+    UI_CONTROL(mnuFile, topMenu("File"));
+    UI_CONTROL(mnuQuit, menuItem("Quit").in(mnuFile));
+    // clang-format on
 
     // Variables of the window: they survive unloads.
     int counter = 0;
@@ -43,26 +47,6 @@ protected:
         f.clientHeight = 4000;
         f.centred = true;
         return f;
-    }
-    QList<ui::ControlDesign> controls() const override
-    {
-        using namespace ui;
-        return {
-            label("lblCaption").caption("design caption").at(120, 120, 3000, 600).font(arial(9.75).bold()),
-            button("cmdGo").caption("Go").at(3240, 120, 1200, 400).back(0x0000FFFF).defaultButton().tabIndex(1),
-            button("cmdCancel").caption("Cancel").at(3240, 600, 1200, 400).cancelButton().tabIndex(2),
-            textBox("txtName").at(120, 840, 2000, 300).tabIndex(0),
-            frame("fraGroup").caption("Group").at(120, 1300, 2400, 1200),
-            optionButton("optA").in("fraGroup").caption("A").at(120, 300, 1000, 300),
-            optionButton("optB").in("fraGroup").caption("B").at(120, 700, 1000, 300),
-            timer("tmrTick").interval(1).disabled(),
-            pictureBox("picStone", 0).at(2700, 1300, 1000, 1000).back(0x000000FF),
-            pictureBox("picStone", 1).at(3900, 1300, 1000, 1000).back(0x0000FF00),
-            image("imgMarker", 0).in("picStone", 0).at(0, 0, 480, 480).picture(":/icons/bicycle32.png").stretch()
-                .dragIcon(":/icons/bicycle32.png").tag("BICYCLE"),
-            topMenu("mnuFile", "File"),
-            menuItem("mnuQuit", "Quit").in("mnuFile"),
-        };
     }
     void wire() override
     {

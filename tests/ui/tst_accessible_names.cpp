@@ -19,9 +19,9 @@ public:
         : Form(QStringLiteral("RoleForm"))
     {
     }
-    UI_OLD_CONTROL(ui::Label, lblDigit)
-    UI_OLD_CONTROL(ui::TextBox, txtEntry)
-    UI_OLD_CONTROL(ui::Line, linRule)
+    UI_CONTROL(lblDigit, label().caption("7").accessibleName("First number").at(100, 100, 600, 600));
+    UI_CONTROL(txtEntry, textBox().accessibleName("Entry").at(800, 100, 1200, 300));
+    UI_CONTROL(linRule, line().from(0, 900).to(2000, 900).accessibleName("Rule"));
 
 protected:
     ui::FormDesign formDesign() const override
@@ -30,15 +30,6 @@ protected:
         f.caption = QStringLiteral("Roles");
         f.border = ui::Border::Fixed;
         return f;
-    }
-    QList<ui::ControlDesign> controls() const override
-    {
-        using namespace ui;
-        return {
-            label("lblDigit").caption("7").accessibleName("First number").at(100, 100, 600, 600),
-            textBox("txtEntry").accessibleName("Entry").at(800, 100, 1200, 300),
-            line("linRule").from(0, 900).to(2000, 900).accessibleName("Rule"),
-        };
     }
 };
 

@@ -19,23 +19,17 @@ public:
         : Form(QStringLiteral("BarsForm"))
     {
     }
-    UI_OLD_CONTROL(ui::ToolBar, tbrMoves)
-    UI_OLD_CONTROL(ui::StatusBar, sbrMessage)
+    UI_CONTROL(tbrMoves, toolBar().buttons({ { QStringLiteral("a"), QStringLiteral("A"), {} } }));
+    UI_CONTROL(sbrMessage,
+        statusBar().panels({ { QStringLiteral("msg"), ui::PanelStyle::Text },
+            { QStringLiteral("time"), ui::PanelStyle::Time }, { QStringLiteral("date"), ui::PanelStyle::Date } }));
 
 protected:
     ui::FormDesign formDesign() const override
     {
         ui::FormDesign f;
-        f.backColor = 0x00FF0000;
+        f.backColor = blue;
         return f;
-    }
-    QList<ui::ControlDesign> controls() const override
-    {
-        return {
-            ui::toolBar("tbrMoves").buttons({ { QStringLiteral("a"), QStringLiteral("A"), {} } }),
-            ui::statusBar("sbrMessage").panels({ { QStringLiteral("msg"), ui::PanelStyle::Text },
-                { QStringLiteral("time"), ui::PanelStyle::Time }, { QStringLiteral("date"), ui::PanelStyle::Date } }),
-        };
     }
 };
 

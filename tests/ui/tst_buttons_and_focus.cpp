@@ -14,20 +14,12 @@ public:
         : Form(QStringLiteral("TabOrderForm"))
     {
     }
-    UI_OLD_CONTROL(ui::Button, cmdThird)
-    UI_OLD_CONTROL(ui::Button, cmdFirst)
+    UI_CONTROL(cmdThird, button().caption("3").at(120, 120, 975, 495).tabIndex(9));
+    UI_CONTROL(cmdSecond, button().caption("2").at(120, 720, 975, 495).tabIndex(1));
+    UI_CONTROL(cmdFirst, button().caption("1").at(1200, 720, 975, 495).tabIndex(0));
 
 protected:
     ui::FormDesign formDesign() const override { return ui::FormDesign { QStringLiteral("tabs") }; }
-    QList<ui::ControlDesign> controls() const override
-    {
-        using namespace ui;
-        return {
-            button("cmdThird").caption("3").at(120, 120, 975, 495).tabIndex(9),
-            button("cmdSecond").caption("2").at(120, 720, 975, 495).tabIndex(1),
-            button("cmdFirst").caption("1").at(1200, 720, 975, 495).tabIndex(0),
-        };
-    }
 };
 
 // Button captions that wrap, and the focus a window opens with.

@@ -17,22 +17,14 @@ public:
         : Form(QStringLiteral("StoneForm"))
     {
     }
-    UI_OLD_CONTROL(ui::PictureBox, picStone)
-    UI_OLD_CONTROL(ui::Image, imgInside)
-    UI_OLD_CONTROL(ui::Image, imgDragged)
+    static ui::Row<ui::Image> car() { return image().picture(":/icons/cars32.png").dragIcon(":/icons/cars32.png").tag("CARS"); }
+    UI_CONTROL(picStone, pictureBox().at(100, 100, 1500, 1500));
+    UI_CONTROL(imgInside, car().in(picStone).at(0, 0, 600, 600));
+    UI_CONTROL(imgDragged, car().at(2000, 100, 600, 600));
     int drops = 0;
 
 protected:
     ui::FormDesign formDesign() const override { return {}; }
-    QList<ui::ControlDesign> controls() const override
-    {
-        const QString icon = QStringLiteral(":/icons/cars32.png");
-        return {
-            ui::pictureBox("picStone").at(100, 100, 1500, 1500),
-            ui::image("imgInside").in("picStone").at(0, 0, 600, 600).picture(icon).dragIcon(icon).tag("CARS"),
-            ui::image("imgDragged").at(2000, 100, 600, 600).picture(icon).dragIcon(icon).tag("CARS"),
-        };
-    }
     void wire() override
     {
         handle(picStone(), &ui::PictureBox::DragDrop, [this](ui::ControlBase *, double, double) { ++drops; });

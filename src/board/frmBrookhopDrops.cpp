@@ -1,16 +1,11 @@
-// The board window's moves: the drop of a marker on a stone, and Restart.
-#include "board/BoardLayout.h"
+// The board window's drop of a marker on a stone, carried out as the drop rule decides.
 #include "board/DropRule.h"
 #include "board/frmBrookhop.h"
 #include "ui/Dialogs.h"
 
-#include <QAction>
-
 using namespace ui;
 
 namespace {
-
-constexpr quint32 black = rgb(0, 0, 0);
 
 QString text(const std::string &s)
 {
@@ -38,7 +33,7 @@ void frmBrookhop::sendBackToStart(MarkerKind kind, ControlBase *source, int ston
 {
     setMessage(text(board::sameStonePanelText(stone)));
     MsgBox(QString::fromLatin1(board::sameStoneMessage));
-    if (!isLoaded())
+    if (!stillLoaded())
         return;
     moveMarker(kind, source, board::startStone);
     position(kind) = 0;
@@ -87,7 +82,7 @@ void frmBrookhop::picBrookhop_DragDrop(std::int16_t Index, ControlBase *Source, 
     }
     if (board::completesMove(decision.action))
         moveDone = true;
-    if (isLoaded())
+    if (stillLoaded())
         afterDrop();
 }
 
@@ -105,28 +100,4 @@ void frmBrookhop::afterDrop()
     Label *lit = spinnerLabel(spinValue);
     lit->setEnabled(false);
     setForeColor(lit, black);
-}
-
-void frmBrookhop::cmdRestart_Click()
-{
-    for (int i = 1; i <= board::finishStone; ++i) {
-        for (MarkerKind kind : allMarkers)
-            markerPicture(kind, i)->hide();
-    }
-    for (MarkerKind kind : allMarkers)
-        markerPicture(kind, board::startStone)->show();
-    for (MarkerKind kind : allMarkers)
-        optionButton(kind)->setEnabled(true);
-    for (MarkerKind kind : allMarkers)
-        markerPicture(kind, board::finishStone)->setEnabled(true);
-    for (MarkerKind kind : allMarkers)
-        markerPicture(kind, board::spinnerPicture)->show();
-    for (MarkerKind kind : allMarkers)
-        menuItem(kind)->setEnabled(true);
-    for (MarkerKind kind : allMarkers)
-        flag(kind) = true;
-    mnuPlayerOptions()->setEnabled(true);
-    finishPlace = 1;
-    for (MarkerKind kind : allMarkers)
-        position(kind) = 0;
 }

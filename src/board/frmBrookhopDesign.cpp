@@ -1,0 +1,125 @@
+// The board window's design: its frame and the rows built alike for each stone, path line,
+// marker and spinner value.
+#include "board/BoardLayout.h"
+#include "board/frmBrookhop.h"
+
+#include <array>
+
+using namespace ui;
+
+namespace {
+
+// The marker pictures under the spin buttons in the spinner panel.
+constexpr std::array<board::Rect, 3> spinnerPictures { {
+    { 120, 3120, 495, 495 },
+    { 840, 3120, 480, 480 },
+    { 1560, 3120, 480, 480 },
+} };
+
+QString stoneName(int stone)
+{
+    if (stone == board::startStone)
+        return QStringLiteral("Stone 0, START");
+    if (stone == board::finishStone)
+        return QStringLiteral("Stone %1, FINISH").arg(stone);
+    return QStringLiteral("Stone %1").arg(stone);
+}
+
+} // namespace
+
+FormDesign frmBrookhop::formDesign() const
+{
+    FormDesign f;
+    f.caption = QStringLiteral("Brookhop");
+    f.backColor = blue;
+    f.clientWidth = 8880;
+    f.clientHeight = 5640;
+    f.maximized = true;
+    return f;
+}
+
+Rows<PictureBox> frmBrookhop::stoneRows()
+{
+    Rows<PictureBox> rows;
+    for (int i = 0; i < board::stoneCount; ++i) {
+        const board::Rect r = board::stoneRect(i);
+        rows.append(pictureBox()
+                        .element(i)
+                        .at(r.left, r.top, r.width, r.height)
+                        .back(board::stoneColor(i))
+                        .accessibleName(stoneName(i))
+                        .tabIndex(firstStoneTab + 4 * i));
+    }
+    return rows;
+}
+
+Rows<Line> frmBrookhop::pathRows()
+{
+    Rows<Line> rows;
+    for (int i = 0; i + 1 < board::stoneCount; ++i) {
+        const board::Segment s = board::pathLine(i);
+        rows.append(line()
+                        .element(i)
+                        .from(s.x1, s.y1)
+                        .to(s.x2, s.y2)
+                        .fore(red)
+                        .accessibleName(QStringLiteral("Path from stone %1 to stone %2").arg(i).arg(i + 1)));
+    }
+    return rows;
+}
+
+Rows<Image> frmBrookhop::markerRows(MarkerKind kind, const ControlSlot &stones, const ControlSlot &panel)
+{
+    const MarkerNames &n = names(kind);
+    Rows<Image> rows;
+    for (int i = 0; i < board::stoneCount; ++i) {
+        const board::Rect r = board::markerRect(kind, i);
+        rows.append(image()
+                        .element(i)
+                        .in(stones, i)
+                        .at(r.left, r.top, r.width, r.height)
+                        .picture(n.icon32)
+                        .stretch()
+                        .dragIcon(n.icon32)
+                        .tag(n.dragTag)
+                        .visible(i == board::startStone)
+                        .accessibleName(QStringLiteral("%1 marker on stone %2").arg(n.caption).arg(i))
+                        .tabIndex(firstStoneTab + 4 * i + 1 + indexOf(kind)));
+    }
+    const board::Rect r = spinnerPictures[indexOf(kind)];
+    rows.append(image()
+                    .element(board::spinnerPicture)
+                    .in(panel)
+                    .at(r.left, r.top, r.width, r.height)
+                    .picture(n.icon32)
+                    .stretch()
+                    .accessibleName(QStringLiteral("%1 marker").arg(n.caption)));
+    return rows;
+}
+
+Row<Label> frmBrookhop::spinnerValue(const char *value)
+{
+    return label()
+        .caption(value)
+        .font(arial(30).bold())
+        .centred()
+        .disabled()
+        .accessibleName(QStringLiteral("Spinner value %1").arg(QString::fromLatin1(value)));
+}
+
+Row<OptionButton> frmBrookhop::spinButton(MarkerKind kind)
+{
+    return optionButton()
+        .at(240 + 720.0 * indexOf(kind), 2760, 255, 255)
+        .back(red)
+        .accessibleName(QStringLiteral("%1 spin button").arg(names(kind).caption))
+        .tabIndex(indexOf(kind));
+}
+
+QList<ToolButtonDesign> frmBrookhop::markerButtons()
+{
+    QList<ToolButtonDesign> buttons;
+    for (MarkerKind kind : allMarkers)
+        buttons.append({ names(kind).toolbarKey, names(kind).toolTip, names(kind).icon16 });
+    return buttons;
+}
