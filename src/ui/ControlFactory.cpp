@@ -30,37 +30,18 @@ void applyFont(QWidget *w, const FontDesign &design)
     w->setFont(f);
 }
 
-ControlFactory::ControlFactory(Form *form, FormView *view, QHash<QString, QObject *> &controls,
-                               QHash<QString, QMenu *> &menus)
+ControlFactory::ControlFactory(Form *form, FormView *view)
     : m_form(form)
     , m_view(view)
-    , m_controls(controls)
-    , m_menus(menus)
 {
     installAccessibility();
 }
 
 QWidget *ControlFactory::containerOf(const ControlDesign &design) const
 {
-    if (design.containerSlot)
-        return qobject_cast<QWidget *>(design.containerSlot->built(design.containerIndex));
-    if (design.container.isEmpty())
+    if (!design.containerSlot)
         return m_view->client();
-    const QString k = design.containerIndex < 0 ? design.container
-                                              : QStringLiteral("%1(%2)").arg(design.container).arg(design.containerIndex);
-    auto *w = qobject_cast<QWidget *>(m_controls.value(k));
-    if (!w)
-        qFatal("control %s lies in %s, which is not built before it", qPrintable(design.name), qPrintable(k));
-    return w;
-}
-
-QObject *ControlFactory::registerControl(const ControlDesign &design, QObject *control)
-{
-    const QString k = design.index < 0 ? design.name : QStringLiteral("%1(%2)").arg(design.name).arg(design.index);
-    if (m_controls.contains(k))
-        qFatal("window %s has two controls named %s", qPrintable(m_form->name()), qPrintable(k));
-    m_controls.insert(k, control);
-    return control;
+    return qobject_cast<QWidget *>(design.containerSlot->built(design.containerIndex));
 }
 
 static Qt::Alignment alignmentOf(Align a)
@@ -85,7 +66,7 @@ QObject *ControlFactory::build(const ControlDesign &design)
         t->setObjectName(design.name);
         t->setInterval(design.intervalMs);
         t->setEnabled(design.isEnabled);
-        return registerControl(design, t);
+        return t;
     }
     default:
         break;
@@ -218,7 +199,7 @@ QObject *ControlFactory::build(const ControlDesign &design)
             m_mnemonicLabels.append({design.tab, w});
         m_tabOrder.append({design.tab, w});
     }
-    return registerControl(design, w);
+    return w;
 }
 
 QObject *ControlFactory::buildMenu(const ControlDesign &design)
@@ -232,23 +213,24 @@ QObject *ControlFactory::buildMenu(const ControlDesign &design)
         action->setObjectName(design.name);
         action->setVisible(design.isVisible);
         action->setEnabled(design.isEnabled);
-        m_menus.insert(design.name, menu);
-        return registerControl(design, action);
+        m_hasMenus = true;
+        return action;
     }
     QAction *action = nullptr;
-    const QString container = design.containerSlot ? design.containerSlot->name() : design.container;
-    if (container.isEmpty()) {
+    if (!design.containerSlot) {
         action = bar->addAction(design.captionText);
     } else {
-        QMenu *menu = m_menus.value(container);
+        auto *topMenu = qobject_cast<QAction *>(design.containerSlot->built());
+        QMenu *menu = topMenu ? topMenu->menu() : nullptr;
         if (!menu)
-            qFatal("menu item %s names no menu %s", qPrintable(design.name), qPrintable(design.container));
+            qFatal("menu item %s lies in %s, which is no menu", qPrintable(design.name),
+                   qPrintable(design.containerSlot->name()));
         action = design.kind == Kind::Separator ? menu->addSeparator() : menu->addAction(design.captionText);
     }
     action->setObjectName(design.name);
     action->setVisible(design.isVisible);
     action->setEnabled(design.isEnabled);
-    return registerControl(design, action);
+    return action;
 }
 
 void ControlFactory::finish()
@@ -289,7 +271,7 @@ void ControlFactory::finish()
         }
     }
     // The window's menu bar exists only if the table has menus.
-    if (m_menus.isEmpty() && m_view->menuWidget() && m_view->menuBar()->actions().isEmpty())
+    if (!m_hasMenus && m_view->menuWidget() && m_view->menuBar()->actions().isEmpty())
         m_view->setMenuBar(nullptr);
 }
 

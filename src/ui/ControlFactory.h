@@ -1,7 +1,6 @@
 #pragma once
 #include "ui/ControlDesign.h"
 
-#include <QHash>
 #include <QList>
 #include <QPair>
 
@@ -14,12 +13,12 @@ namespace ui {
 class Form;
 class FormView;
 
-// Builds a window's controls from its table, in table order (a container comes before what
-// lies in it), and registers each under its name and index.
+// Builds a window's controls from their design rows, one at a time (a container comes before
+// what lies in it).
 class ControlFactory
 {
 public:
-    ControlFactory(Form *form, FormView *view, QHash<QString, QObject *> &controls, QHash<QString, QMenu *> &menus);
+    ControlFactory(Form *form, FormView *view);
     QObject *build(const ControlDesign &design);
     // Tab order, mnemonics of labels, default and cancel buttons.
     void finish();
@@ -27,12 +26,10 @@ public:
 private:
     QWidget *containerOf(const ControlDesign &design) const;
     QObject *buildMenu(const ControlDesign &design);
-    QObject *registerControl(const ControlDesign &design, QObject *control);
 
     Form *m_form;
     FormView *m_view;
-    QHash<QString, QObject *> &m_controls;
-    QHash<QString, QMenu *> &m_menus;
+    bool m_hasMenus = false;
     QList<QPair<int, QWidget *>> m_tabOrder;
     QList<QPair<int, QWidget *>> m_mnemonicLabels;
 };

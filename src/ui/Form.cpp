@@ -17,14 +17,6 @@
 #include <QLayout>
 
 namespace ui {
-namespace {
-
-QString key(const QString &name, int index)
-{
-    return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
-}
-
-} // namespace
 
 Form::Form(const QString &name)
 {
@@ -100,12 +92,8 @@ void Form::buildView()
     v->setEscapeCloses((design.border == Border::Fixed || design.border == Border::FixedDialog) && design.controlBox);
     ui::setBackColor(v->client(), design.backColor);
 
-    m_controls.clear();
-    m_menus.clear();
     m_view = v;
-    ControlFactory factory(this, v, m_controls, m_menus);
-    for (const ControlDesign &c : controls())
-        factory.build(c);
+    ControlFactory factory(this, v);
     // Controls are built in declaration order; one that lies in a container declared after it
     // (a control array spread over several containers) waits until its container is built.
     struct Pending {
@@ -253,9 +241,11 @@ void Form::unload()
     }
     FormView *dead = m_view;
     m_view = nullptr;
-    for (QObject *c : std::as_const(m_controls)) {
-        if (auto *t = qobject_cast<Timer *>(c))
-            t->setEnabled(false);
+    for (ControlSlot *slot : m_slots) {
+        for (QObject *c : slot->m_built) {
+            if (auto *t = qobject_cast<Timer *>(c))
+                t->setEnabled(false);
+        }
     }
     forgetControls();
     if (dead) {
@@ -278,8 +268,6 @@ void Form::discardView()
 
 void Form::forgetControls()
 {
-    m_controls.clear();
-    m_menus.clear();
     for (ControlSlot *slot : m_slots)
         slot->detach();
 }
@@ -358,34 +346,12 @@ void Form::PSet(double x, double y, quint32 bgr)
     view()->client()->setPoint(int(x * scale), int(y * scale), vbColor(bgr));
 }
 
-QObject *Form::findControl(const QString &name, int index)
+void Form::PopupMenu(QAction *topMenu)
 {
-    view();
-    return m_controls.value(key(name, index), nullptr);
-}
-
-QMenu *Form::menu(const QString &name)
-{
-    view();
-    return m_menus.value(name, nullptr);
-}
-
-void Form::PopupMenu(const QString &menuName)
-{
-    if (QMenu *m = menu(menuName)) {
+    if (QMenu *m = topMenu ? topMenu->menu() : nullptr) {
         HandlerScope scope;
         m->exec(QCursor::pos());
     }
-}
-
-void Form::PopupMenu(QAction *topMenu)
-{
-    PopupMenu(topMenu->objectName());
-}
-
-void Form::missingControl(const QString &name, int index) const
-{
-    qFatal("window %s has no control %s", qPrintable(this->name()), qPrintable(key(name, index)));
 }
 
 } // namespace ui

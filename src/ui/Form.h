@@ -4,7 +4,6 @@
 #include "ui/FormView.h"
 #include "ui/Program.h"
 
-#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -73,10 +72,6 @@ public:
     // A point of the window's persistent background, which survives repaints.
     void PSet(double x, double y, quint32 bgr);
 
-    // The controls of the loaded view (for the layer and for tests).
-    QObject *findControl(const QString &name, int index = -1);
-    QMenu *menu(const QString &name);
-    void PopupMenu(const QString &menuName);
     // Shows a top-level menu of the window at the mouse.
     void PopupMenu(QAction *topMenu);
 
@@ -88,21 +83,11 @@ public:
 
 protected:
     virtual FormDesign formDesign() const = 0;
-    virtual QList<ControlDesign> controls() const { return {}; }
     // Connects the handlers once the controls exist (every load).
     virtual void wire() {}
     virtual void Form_Load() {}
     virtual void Form_Unload(std::int16_t &Cancel) { Q_UNUSED(Cancel); }
     virtual void Form_Activate() {}
-
-    template<class T>
-    T *control(const QString &name, int index = -1)
-    {
-        auto *c = qobject_cast<T *>(findControl(name, index));
-        if (!c)
-            missingControl(name, index);
-        return c;
-    }
 
     // Connects a control's event to a handler so that it runs as a handler of this window.
     template<class Sender, class Signal, class Fn>
@@ -126,22 +111,13 @@ private:
     void forgetControls();
     void placeOnScreen();
     void raiseAndActivate();
-    [[noreturn]] void missingControl(const QString &name, int index) const;
 
     QPointer<FormView> m_view;
     bool m_loading = false;
     bool m_unloading = false;
     bool m_placed = false;
-    QHash<QString, QObject *> m_controls;
-    QHash<QString, QMenu *> m_menus;
     QList<QEventLoop *> m_modalWaits;
     std::vector<ControlSlot *> m_slots; // in declaration order
 };
 
 } // namespace ui
-
-// Accessors that read like the given names: cmdStart()->hide(), imgBicycle(5)->show().
-#define UI_OLD_CONTROL(Type, name) \
-    Type *name() { return control<Type>(QStringLiteral(#name)); }
-#define UI_OLD_CONTROL_ARRAY(Type, name) \
-    Type *name(int index) { return control<Type>(QStringLiteral(#name), index); }

@@ -152,8 +152,8 @@ private slots:
         QCOMPARE(f.cancelClicks, 1);
         QVERIFY(f.isLoaded()); // a window with a Sizable frame is not closed by Esc
         QTest::keyClick(f.txtName(), Qt::Key_F10);
-        QVERIFY(f.menu("mnuFile")->isVisible());
-        f.menu("mnuFile")->close();
+        QVERIFY(f.mnuFile()->menu()->isVisible());
+        f.mnuFile()->menu()->close();
     }
 };
 
