@@ -17,15 +17,14 @@ static void initResources()
 namespace ui {
 namespace {
 
-class PlayhavenStyle : public QProxyStyle
-{
+class PlayhavenStyle : public QProxyStyle {
 public:
     PlayhavenStyle()
         : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
     {
     }
-    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-                  QStyleHintReturn *returnData) const override
+    int styleHint(
+        StyleHint hint, const QStyleOption *option, const QWidget *widget, QStyleHintReturn *returnData) const override
     {
         if (hint == SH_LineEdit_PasswordCharacter)
             return '*';

@@ -15,7 +15,7 @@ void useSystemColors(QWidget *bar)
 {
     const QPalette system = QApplication::palette();
     QPalette p = bar->palette();
-    for (auto role : {QPalette::Window, QPalette::WindowText, QPalette::Button, QPalette::ButtonText})
+    for (auto role : { QPalette::Window, QPalette::WindowText, QPalette::Button, QPalette::ButtonText })
         p.setBrush(role, system.brush(role));
     bar->setPalette(p);
     bar->setAutoFillBackground(true);
@@ -114,7 +114,7 @@ void StatusBar::setPanels(const QList<PanelDesign> &panels)
             layout->addWidget(label, 0);
             clock = true;
         }
-        m_panels.append({design, label});
+        m_panels.append({ design, label });
     }
     if (clock) {
         refreshClock();

@@ -12,8 +12,7 @@ namespace ui {
 
 // A toolbar docked along the top edge of its window's client area; its buttons are known by
 // their keys, and ButtonClick hands over the key of the clicked button.
-class ToolBar : public QToolBar, public ControlBase
-{
+class ToolBar : public QToolBar, public ControlBase {
     Q_OBJECT
 public:
     explicit ToolBar(QWidget *parent = nullptr);
@@ -30,8 +29,7 @@ QString timeOfDayFormat(const QString &format);
 
 // A status bar along the bottom edge with panels known by key: text panels carry messages,
 // a time panel shows the time of day and a date panel the date.
-class StatusBar : public QWidget, public ControlBase
-{
+class StatusBar : public QWidget, public ControlBase {
     Q_OBJECT
 public:
     explicit StatusBar(QWidget *parent = nullptr);
@@ -44,6 +42,7 @@ public:
     void refreshClock();
     // How long until the time and date panels are next brought up to date, in ms.
     int msUntilClockRefresh() const { return m_clock.remainingTime(); }
+
 protected:
     void changeEvent(QEvent *e) override;
 

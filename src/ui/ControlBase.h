@@ -7,8 +7,7 @@
 // back is exactly the one written (pixels would round it).
 namespace ui {
 
-class ControlBase
-{
+class ControlBase {
 public:
     explicit ControlBase(QWidget *self);
     virtual ~ControlBase();

@@ -18,8 +18,21 @@ namespace ui {
 class ControlSlot;
 
 enum class Kind {
-    Label, Button, TextBox, CheckBox, OptionButton, Frame, Image, PictureBox, Line, Timer,
-    ToolBar, StatusBar, Menu, MenuItem, Separator
+    Label,
+    Button,
+    TextBox,
+    CheckBox,
+    OptionButton,
+    Frame,
+    Image,
+    PictureBox,
+    Line,
+    Timer,
+    ToolBar,
+    StatusBar,
+    Menu,
+    MenuItem,
+    Separator
 };
 enum class Align { Left, Center, Right };
 
@@ -28,11 +41,25 @@ struct FontDesign {
     double points = 0;
     bool isBold = false;
     bool isItalic = false;
-    FontDesign &bold() { isBold = true; return *this; }
-    FontDesign &italic() { isItalic = true; return *this; }
+    FontDesign &bold()
+    {
+        isBold = true;
+        return *this;
+    }
+    FontDesign &italic()
+    {
+        isItalic = true;
+        return *this;
+    }
 };
-inline FontDesign arial(double points) { return FontDesign{QStringLiteral("Arial"), points}; }
-inline FontDesign sansSerif(double points) { return FontDesign{QStringLiteral("MS Sans Serif"), points}; }
+inline FontDesign arial(double points)
+{
+    return FontDesign { QStringLiteral("Arial"), points };
+}
+inline FontDesign sansSerif(double points)
+{
+    return FontDesign { QStringLiteral("MS Sans Serif"), points };
+}
 
 struct ToolButtonDesign {
     QString key;
@@ -49,16 +76,16 @@ struct PanelDesign {
 struct ControlDesign {
     Kind kind = Kind::Label;
     QString name;
-    int index = -1;             // control-array index, -1 for a plain control
+    int index = -1; // control-array index, -1 for a plain control
     const ControlSlot *containerSlot = nullptr; // frame, picture box or menu it lies in; null: the window
     int containerIndex = -1;
     QString captionText;
     double left = 0, top = 0, width = 0, height = 0; // twips; a line's x1, y1, x2, y2
-    std::optional<quint32> backColor, foreColor;     // &H00BBGGRR&
+    std::optional<quint32> backColor, foreColor; // &H00BBGGRR&
     std::optional<FontDesign> fontSpec;
     bool isVisible = true;
     bool isEnabled = true;
-    bool isChecked = false;     // option button selected, check box ticked
+    bool isChecked = false; // option button selected, check box ticked
     Align alignment = Align::Left;
     bool autoSizeToText = false;
     bool isStretched = false;
@@ -68,14 +95,13 @@ struct ControlDesign {
     int tab = -1;
     int intervalMs = 0;
     QString tagText;
-    QString roleName;           // accessible name of a control without a caption
+    QString roleName; // accessible name of a control without a caption
     bool dragAutomatic = false;
     bool isLink = false;
     QString dragIconPath;
     QList<ToolButtonDesign> toolButtons;
     QList<PanelDesign> statusPanels;
 };
-
 
 // The kinds of control a window declares; the menu kinds are all QActions.
 class Label;
@@ -94,11 +120,11 @@ struct TopMenu;
 struct MenuItem;
 struct MenuSeparator;
 
-template<class W> struct KindOf {
+template <class W> struct KindOf {
     using Object = W;
 };
 #define UI_KIND_OF(W, K, O)                                                                                            \
-    template<> struct KindOf<W> {                                                                                      \
+    template <> struct KindOf<W> {                                                                                     \
         static constexpr Kind value = Kind::K;                                                                         \
         using Object = O;                                                                                              \
     };
@@ -120,7 +146,7 @@ UI_KIND_OF(MenuSeparator, Separator, QAction)
 #undef UI_KIND_OF
 
 // A design row of a given kind; the control it declares gets its name from the declaration.
-template<class W> struct Row : ControlDesign {
+template <class W> struct Row : ControlDesign {
     Row() { kind = KindOf<W>::value; }
     Row &at(double l, double t, double w, double h)
     {
@@ -186,7 +212,7 @@ template<class W> struct Row : ControlDesign {
     Row &panels(QList<PanelDesign> p) { return set(&ControlDesign::statusPanels, std::move(p)); }
 
 private:
-    template<class Field, class Value> Row &set(Field ControlDesign::*field, Value &&value)
+    template <class Field, class Value> Row &set(Field ControlDesign::*field, Value &&value)
     {
         this->*field = std::forward<Value>(value);
         return *this;
@@ -194,7 +220,7 @@ private:
 };
 
 // The rows of a control array, indexed as the array is.
-template<class W> using Rows = QList<Row<W>>;
+template <class W> using Rows = QList<Row<W>>;
 
 // The vocabulary of the design tables, in scope in every window's class.
 struct DesignVocabulary : Colours {

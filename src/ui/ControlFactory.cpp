@@ -22,7 +22,7 @@ void applyFont(QWidget *w, const FontDesign &design)
 {
     QFont f = w->font();
     if (!design.family.isEmpty())
-        f.setFamilies({design.family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        f.setFamilies({ design.family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans") });
     if (design.points > 0)
         f.setPointSizeF(design.points);
     f.setBold(design.isBold);
@@ -47,9 +47,12 @@ QWidget *ControlFactory::containerOf(const ControlDesign &design) const
 static Qt::Alignment alignmentOf(Align a)
 {
     switch (a) {
-    case Align::Center: return Qt::AlignHCenter | Qt::AlignTop;
-    case Align::Right: return Qt::AlignRight | Qt::AlignTop;
-    case Align::Left: break;
+    case Align::Center:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case Align::Left:
+        break;
     }
     return Qt::AlignLeft | Qt::AlignTop;
 }
@@ -83,15 +86,19 @@ QObject *ControlFactory::build(const ControlDesign &design)
         if (design.autoSizeToText)
             l->setAutoSize(true);
         l->setLink(design.isLink);
-        w = l; base = l;
+        w = l;
+        base = l;
         break;
     }
     case Kind::Button: {
         auto *b = new Button(parent);
         b->setCaption(design.captionText);
-        if (design.isDefault) m_view->setDefaultButton(b);
-        if (design.isCancel) m_view->setCancelButton(b);
-        w = b; base = b;
+        if (design.isDefault)
+            m_view->setDefaultButton(b);
+        if (design.isCancel)
+            m_view->setCancelButton(b);
+        w = b;
+        base = b;
         break;
     }
     case Kind::TextBox: {
@@ -99,14 +106,16 @@ QObject *ControlFactory::build(const ControlDesign &design)
         t->setText(design.captionText);
         if (design.isPassword)
             t->setEchoMode(QLineEdit::Password);
-        w = t; base = t;
+        w = t;
+        base = t;
         break;
     }
     case Kind::CheckBox: {
         auto *c = new CheckBox(parent);
         c->setText(design.captionText);
         c->setValue(design.isChecked ? 1 : 0);
-        w = c; base = c;
+        w = c;
+        base = c;
         break;
     }
     case Kind::OptionButton: {
@@ -116,13 +125,15 @@ QObject *ControlFactory::build(const ControlDesign &design)
             const QSignalBlocker block(o);
             o->setChecked(true);
         }
-        w = o; base = o;
+        w = o;
+        base = o;
         break;
     }
     case Kind::Frame: {
         auto *f = new Frame(parent);
         f->setTitle(design.captionText);
-        w = f; base = f;
+        w = f;
+        base = f;
         break;
     }
     case Kind::Image: {
@@ -134,31 +145,36 @@ QObject *ControlFactory::build(const ControlDesign &design)
             i->setAutomaticDrag(true);
             i->setDragIcon(sharpPixmap(design.dragIconPath));
         }
-        w = i; base = i;
+        w = i;
+        base = i;
         break;
     }
     case Kind::PictureBox: {
         auto *p = new PictureBox(parent);
-        w = p; base = p;
+        w = p;
+        base = p;
         break;
     }
     case Kind::Line: {
         auto *l = new Line(parent);
-        w = l; base = l;
+        w = l;
+        base = l;
         break;
     }
     case Kind::ToolBar: {
         auto *t = new ToolBar(parent);
         t->setButtons(design.toolButtons);
         m_view->client()->dock(t);
-        w = t; base = t;
+        w = t;
+        base = t;
         break;
     }
     case Kind::StatusBar: {
         auto *s = new StatusBar(parent);
         s->setPanels(design.statusPanels);
         m_view->client()->dock(s);
-        w = s; base = s;
+        w = s;
+        base = s;
         break;
     }
     default:
@@ -196,8 +212,8 @@ QObject *ControlFactory::build(const ControlDesign &design)
         w->setEnabled(false);
     if (design.tab >= 0) {
         if (qobject_cast<Label *>(w))
-            m_mnemonicLabels.append({design.tab, w});
-        m_tabOrder.append({design.tab, w});
+            m_mnemonicLabels.append({ design.tab, w });
+        m_tabOrder.append({ design.tab, w });
     }
     return w;
 }
@@ -224,7 +240,7 @@ QObject *ControlFactory::buildMenu(const ControlDesign &design)
         QMenu *menu = topMenu ? topMenu->menu() : nullptr;
         if (!menu)
             qFatal("menu item %s lies in %s, which is no menu", qPrintable(design.name),
-                   qPrintable(design.containerSlot->name()));
+                qPrintable(design.containerSlot->name()));
         action = design.kind == Kind::Separator ? menu->addSeparator() : menu->addAction(design.captionText);
     }
     action->setObjectName(design.name);
@@ -235,7 +251,8 @@ QObject *ControlFactory::buildMenu(const ControlDesign &design)
 
 void ControlFactory::finish()
 {
-    std::stable_sort(m_tabOrder.begin(), m_tabOrder.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::stable_sort(
+        m_tabOrder.begin(), m_tabOrder.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     QWidget *previous = nullptr;
     for (const auto &entry : std::as_const(m_tabOrder)) {
         QWidget *w = entry.second;

@@ -15,8 +15,7 @@ class FormView;
 
 // Builds a window's controls from their design rows, one at a time (a container comes before
 // what lies in it).
-class ControlFactory
-{
+class ControlFactory {
 public:
     ControlFactory(Form *form, FormView *view);
     QObject *build(const ControlDesign &design);

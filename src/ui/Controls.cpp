@@ -42,7 +42,7 @@ void setForeColor(QWidget *w, quint32 bgr)
         role = QPalette::Text;
     QPalette p = w->palette();
     const QColor c = vbColor(bgr);
-    for (auto group : {QPalette::Active, QPalette::Inactive})
+    for (auto group : { QPalette::Active, QPalette::Inactive })
         p.setColor(group, role, c);
     w->setPalette(p);
     w->setProperty("ui_foreColor", bgr);
@@ -145,13 +145,19 @@ void Label::mouseReleaseEvent(QMouseEvent *e)
     const bool inside = rect().contains(e->position().toPoint());
     const bool wasPressed = std::exchange(m_pressed, false);
     int button = 0;
-    if (e->button() == Qt::LeftButton) button = 1;
-    else if (e->button() == Qt::RightButton) button = 2;
-    else if (e->button() == Qt::MiddleButton) button = 4;
+    if (e->button() == Qt::LeftButton)
+        button = 1;
+    else if (e->button() == Qt::RightButton)
+        button = 2;
+    else if (e->button() == Qt::MiddleButton)
+        button = 4;
     int shift = 0;
-    if (e->modifiers() & Qt::ShiftModifier) shift |= 1;
-    if (e->modifiers() & Qt::ControlModifier) shift |= 2;
-    if (e->modifiers() & Qt::AltModifier) shift |= 4;
+    if (e->modifiers() & Qt::ShiftModifier)
+        shift |= 1;
+    if (e->modifiers() & Qt::ControlModifier)
+        shift |= 2;
+    if (e->modifiers() & Qt::AltModifier)
+        shift |= 4;
     emit MouseUp(button, shift, pixelsToTwips(e->position().toPoint().x()), pixelsToTwips(e->position().toPoint().y()));
     if (wasPressed && inside && e->button() == Qt::LeftButton)
         emit Click();
@@ -193,9 +199,9 @@ void Button::paintEvent(QPaintEvent *e)
     QRect area = captionRect();
     if (isDown())
         area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
-                       style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
-    painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(), isEnabled(), caption,
-                         QPalette::ButtonText);
+            style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(), isEnabled(),
+        caption, QPalette::ButtonText);
 }
 
 TextBox::TextBox(QWidget *parent)
@@ -287,7 +293,10 @@ Line::Line(QWidget *parent)
 
 void Line::setEnds(double x1, double y1, double x2, double y2)
 {
-    m_x1 = x1; m_y1 = y1; m_x2 = x2; m_y2 = y2;
+    m_x1 = x1;
+    m_y1 = y1;
+    m_x2 = x2;
+    m_y2 = y2;
     const double pad = pixelsToTwips(2);
     Move(std::min(x1, x2) - pad, std::min(y1, y2) - pad, std::abs(x2 - x1) + 2 * pad, std::abs(y2 - y1) + 2 * pad);
     update();
@@ -306,7 +315,7 @@ void Line::paintEvent(QPaintEvent *)
     p.setPen(QPen(m_color, 1.5));
     const QPoint origin = geometry().topLeft();
     p.drawLine(QPointF(twipsToPixels(m_x1) - origin.x(), twipsToPixels(m_y1) - origin.y()),
-               QPointF(twipsToPixels(m_x2) - origin.x(), twipsToPixels(m_y2) - origin.y()));
+        QPointF(twipsToPixels(m_x2) - origin.x(), twipsToPixels(m_y2) - origin.y()));
 }
 
 } // namespace ui

@@ -18,8 +18,7 @@ quint32 backColor(const QWidget *w);
 
 // A label: wraps words at its width and breaks lines at CR LF; its caption is kept exactly as
 // set (leading blanks and runs of blanks included).
-class Label : public QLabel, public ControlBase
-{
+class Label : public QLabel, public ControlBase {
     Q_OBJECT
 public:
     explicit Label(QWidget *parent = nullptr);
@@ -33,11 +32,13 @@ public:
 signals:
     void Click();
     void MouseUp(int button, int shift, double x, double y);
+
 protected:
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
     void paintEvent(QPaintEvent *e) override;
+
 private:
     void fitToText();
     QString m_caption;
@@ -47,8 +48,7 @@ private:
 
 // A push button; its face takes the back colour, and a caption too wide for one line wraps
 // at word breaks within the button.
-class Button : public QPushButton, public ControlBase
-{
+class Button : public QPushButton, public ControlBase {
     Q_OBJECT
 public:
     explicit Button(QWidget *parent = nullptr);
@@ -62,15 +62,16 @@ public:
     bool captionWraps() const;
 signals:
     void Click();
+
 protected:
     void paintEvent(QPaintEvent *e) override;
+
 private:
     QRect captionRect() const;
 };
 
 // A text box; Change runs on every change of its text, typed or set by code.
-class TextBox : public QLineEdit, public ControlBase
-{
+class TextBox : public QLineEdit, public ControlBase {
     Q_OBJECT
 public:
     explicit TextBox(QWidget *parent = nullptr);
@@ -81,8 +82,7 @@ signals:
 };
 
 // A check box holding 0 (unticked) or 1 (ticked); Click runs whenever its value changes.
-class CheckBox : public QCheckBox, public ControlBase
-{
+class CheckBox : public QCheckBox, public ControlBase {
     Q_OBJECT
 public:
     explicit CheckBox(QWidget *parent = nullptr);
@@ -90,6 +90,7 @@ public:
     void setValue(int v) { setChecked(v != 0); }
 signals:
     void Click();
+
 protected:
     // A click anywhere on the control counts, not only on its box and text.
     bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
@@ -98,8 +99,7 @@ protected:
 // An option button of its container's group. Click runs when it becomes selected, by the user
 // or by code, never when an already selected button is clicked again. Code may also unselect
 // it, leaving the group with no selection.
-class OptionButton : public QRadioButton, public ControlBase
-{
+class OptionButton : public QRadioButton, public ControlBase {
     Q_OBJECT
 public:
     explicit OptionButton(QWidget *parent = nullptr);
@@ -107,30 +107,31 @@ public:
     void setValue(bool selected);
 signals:
     void Click();
+
 protected:
     bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
 };
 
 // A frame (with or without a caption) that also takes clicks.
-class Frame : public QGroupBox, public ControlBase
-{
+class Frame : public QGroupBox, public ControlBase {
     Q_OBJECT
 public:
     explicit Frame(QWidget *parent = nullptr);
 signals:
     void Click();
+
 protected:
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
     // Drawn in exactly its back colour, with an etched border and its caption on the border.
     void paintEvent(QPaintEvent *e) override;
+
 private:
     bool m_pressed = false;
 };
 
 // A straight line between two points, drawn under the other controls; it takes no input.
-class Line : public QWidget, public ControlBase
-{
+class Line : public QWidget, public ControlBase {
     Q_OBJECT
 public:
     explicit Line(QWidget *parent = nullptr);
@@ -140,8 +141,10 @@ public:
     double Y1() const { return m_y1; }
     double X2() const { return m_x2; }
     double Y2() const { return m_y2; }
+
 protected:
     void paintEvent(QPaintEvent *e) override;
+
 private:
     double m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0;
     QColor m_color = Qt::black;

@@ -9,8 +9,7 @@ namespace ui {
 // once nobody has pressed a key, clicked or moved the focus for five seconds, as desktops do:
 // a dialog left open on the screen then costs no work at all. Any key, click or focus change
 // starts the blinking again.
-class CursorBlinkRest : public QObject
-{
+class CursorBlinkRest : public QObject {
     Q_OBJECT
 public:
     static constexpr std::chrono::milliseconds defaultRestAfter { 5000 };

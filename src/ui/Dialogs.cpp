@@ -17,8 +17,7 @@ QWidget *dialogParent()
     return active && active->isLoaded() && active->isVisible() ? active->view() : nullptr;
 }
 
-class QtDialogs final : public Dialogs
-{
+class QtDialogs final : public Dialogs {
 public:
     MsgResult messageBox(const MessageRequest &r) override
     {
@@ -27,10 +26,18 @@ public:
         box.setText(QString(r.text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
         box.setTextFormat(Qt::PlainText);
         switch (r.icon) {
-        case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-        case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-        case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+        case MsgIcon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case MsgIcon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case MsgIcon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MsgIcon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
         }
         if (r.buttons == MsgButtons::YesNo) {
             QPushButton *yes = box.addButton(QMessageBox::Yes);
@@ -88,7 +95,7 @@ MsgResult MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
     if (Program::instance().ended())
         return buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::OK;
     HandlerScope scope;
-    return dialogs().messageBox({text, buttons, icon, title, defaultButton});
+    return dialogs().messageBox({ text, buttons, icon, title, defaultButton });
 }
 
 QString InputBox(const QString &prompt, const QString &title)

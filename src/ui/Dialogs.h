@@ -13,12 +13,11 @@ struct MessageRequest {
     QString text;
     MsgButtons buttons = MsgButtons::OK;
     MsgIcon icon = MsgIcon::None;
-    QString title;              // the program's title when empty
+    QString title; // the program's title when empty
     MsgResult defaultButton = MsgResult::OK;
 };
 
-class Dialogs
-{
+class Dialogs {
 public:
     virtual ~Dialogs() = default;
     virtual MsgResult messageBox(const MessageRequest &request) = 0;
@@ -31,7 +30,7 @@ public:
 QString programTitle();
 
 MsgResult MsgBox(const QString &text, MsgButtons buttons = MsgButtons::OK, MsgIcon icon = MsgIcon::None,
-                 const QString &title = {}, MsgResult defaultButton = MsgResult::OK);
+    const QString &title = {}, MsgResult defaultButton = MsgResult::OK);
 QString InputBox(const QString &prompt, const QString &title = {});
 void Beep();
 

@@ -7,14 +7,14 @@
 #include "ui/Timer.h"
 #include "ui/Twips.h"
 
+#include <QCursor>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
-#include <QCursor>
-#include <QLayout>
 
 namespace ui {
 
@@ -101,13 +101,11 @@ void Form::buildView()
         const ControlDesign *row;
     };
     std::vector<Pending> pending;
-    auto buildRow = [&](ControlSlot *slot, const ControlDesign &row) {
-        slot->attach(row.index, factory.build(row));
-    };
+    auto buildRow = [&](ControlSlot *slot, const ControlDesign &row) { slot->attach(row.index, factory.build(row)); };
     for (ControlSlot *slot : m_slots) {
         for (const ControlDesign &row : slot->rows()) {
             if (row.containerSlot && !row.containerSlot->built(row.containerIndex)) {
-                pending.push_back({slot, &row});
+                pending.push_back({ slot, &row });
                 continue;
             }
             buildRow(slot, row);
@@ -123,12 +121,12 @@ void Form::buildView()
     }
     if (!pending.empty())
         qFatal("window %s: %s lies in a container that is never built", qPrintable(name()),
-               qPrintable(pending.front().slot->name()));
+            qPrintable(pending.front().slot->name()));
     factory.finish();
 
     // A fixed frame without a title bar still shows a border; the window draws it itself.
     const bool ownBorder = !design.controlBox && design.caption.isEmpty()
-                           && (design.border == Border::Fixed || design.border == Border::FixedDialog);
+        && (design.border == Border::Fixed || design.border == Border::FixedDialog);
     if (ownBorder)
         v->setDialogFrame(design.border == Border::FixedDialog ? 4 : 1);
     const int frame = 2 * v->dialogFrame();
@@ -138,7 +136,8 @@ void Form::buildView()
     v->resize(client.width() + frame, client.height() + menuHeight + frame);
     if (v->layout())
         v->layout()->activate();
-    if (design.border == Border::Fixed || design.border == Border::FixedDialog || (!design.controlBox && design.caption.isEmpty()))
+    if (design.border == Border::Fixed || design.border == Border::FixedDialog
+        || (!design.controlBox && design.caption.isEmpty()))
         v->setFixedSize(client.width() + frame, client.height() + menuHeight + frame);
     m_placed = false;
     wire();

@@ -30,8 +30,7 @@ namespace ui {
 //   window that is not loaded, or whose unload is under way, does nothing.
 // - Form_Activate runs each time the window becomes the program's active window, coming from
 //   another of its windows (message boxes do not count).
-class Form : public QObject, protected DesignVocabulary
-{
+class Form : public QObject, protected DesignVocabulary {
     Q_OBJECT
 public:
     explicit Form(const QString &name);
@@ -84,14 +83,13 @@ public:
 protected:
     virtual FormDesign formDesign() const = 0;
     // Connects the handlers once the controls exist (every load).
-    virtual void wire() {}
-    virtual void Form_Load() {}
+    virtual void wire() { }
+    virtual void Form_Load() { }
     virtual void Form_Unload(std::int16_t &Cancel) { Q_UNUSED(Cancel); }
-    virtual void Form_Activate() {}
+    virtual void Form_Activate() { }
 
     // Connects a control's event to a handler so that it runs as a handler of this window.
-    template<class Sender, class Signal, class Fn>
-    void handle(Sender *sender, Signal signal, Fn fn)
+    template <class Sender, class Signal, class Fn> void handle(Sender *sender, Signal signal, Fn fn)
     {
         connect(sender, signal, this, [fn](auto &&...args) {
             if (Program::instance().ended())

@@ -8,9 +8,9 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
-#include <qdrawutil.h>
 #include <QPushButton>
 #include <QWindow>
+#include <qdrawutil.h>
 
 namespace ui {
 
@@ -26,7 +26,7 @@ void ClientArea::setPoint(int x, int y, const QColor &color)
         return;
     if (x >= m_background.width() || y >= m_background.height()) {
         QImage grown(std::max(m_background.width(), x + 64), std::max(m_background.height(), y + 64),
-                     QImage::Format_ARGB32_Premultiplied);
+            QImage::Format_ARGB32_Premultiplied);
         grown.fill(Qt::transparent);
         QPainter p(&grown);
         p.drawImage(0, 0, m_background);

@@ -12,8 +12,7 @@ class StatusBar;
 
 // The client area of a window: its back colour, its persistent background (points drawn by
 // code stay across repaints), and the toolbar and status bar docked along its edges.
-class ClientArea : public QWidget
-{
+class ClientArea : public QWidget {
     Q_OBJECT
 public:
     explicit ClientArea(QWidget *parent = nullptr);
@@ -21,9 +20,11 @@ public:
     const QImage &background() const { return m_background; }
     void dock(ToolBar *toolBar);
     void dock(StatusBar *statusBar);
+
 protected:
     void paintEvent(QPaintEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
+
 private:
     void layoutBars();
     QImage m_background;
@@ -32,8 +33,7 @@ private:
 };
 
 // The Qt window of a loaded form.
-class FormView : public QMainWindow
-{
+class FormView : public QMainWindow {
     Q_OBJECT
 public:
     FormView(Form *form, bool controlBox);
@@ -55,10 +55,12 @@ public:
     // (message boxes, menus) are hidden too; the next show makes new ones. True if released.
     bool releaseNativeWindow();
     void setVisible(bool visible) override;
+
 protected:
     void paintEvent(QPaintEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
+
 private:
     bool openFirstMenu();
     Form *m_form;

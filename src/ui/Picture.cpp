@@ -8,9 +8,9 @@
 #include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMovie>
-#include <QKeyEvent>
 #include <QPainter>
 
 namespace ui {
@@ -223,7 +223,8 @@ void Image::startDrag()
     const QPixmap icon = m_dragIcon.isNull() ? Picture() : m_dragIcon;
     if (!icon.isNull()) {
         drag->setPixmap(icon);
-        drag->setHotSpot(QPoint(int(icon.deviceIndependentSize().width() / 2), int(icon.deviceIndependentSize().height() / 2)));
+        drag->setHotSpot(
+            QPoint(int(icon.deviceIndependentSize().width() / 2), int(icon.deviceIndependentSize().height() / 2)));
     }
     drag->exec(Qt::MoveAction);
     if (!self)

@@ -21,8 +21,7 @@ QString dragMimeType();
 QMimeData *dragPayload(const ControlBase *source);
 ControlBase *dragSource(const QMimeData *mime); // nullptr for a foreign or stale drag
 
-class Image : public QWidget, public ControlBase
-{
+class Image : public QWidget, public ControlBase {
     Q_OBJECT
 public:
     explicit Image(QWidget *parent = nullptr);
@@ -73,8 +72,7 @@ private:
     QPixmap m_dragIcon;
 };
 
-class PictureBox : public QFrame, public ControlBase
-{
+class PictureBox : public QFrame, public ControlBase {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget *parent = nullptr);
@@ -82,6 +80,7 @@ signals:
     void Click();
     // The dragged control and the drop point in twips.
     void DragDrop(ui::ControlBase *source, double x, double y);
+
 protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
@@ -89,6 +88,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent *e) override;
     void dragMoveEvent(QDragMoveEvent *e) override;
     void dropEvent(QDropEvent *e) override;
+
 private:
     bool onOwnSurface(const QPointF &at) const;
     // Puts down the picture picked up in this window, if any, as a drop at `at` (pixels).

@@ -1,7 +1,7 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
-#include <QElapsedTimer>
 #include <QPointer>
 #include <functional>
 #include <map>
@@ -22,14 +22,12 @@ class FormView;
 // Views of unloaded windows are not deleted while any handler is still running (a handler may
 // unload its own window, or a nested loop may unload it under a waiting handler); they wait in
 // a graveyard until the outermost handler has returned.
-class Program : public QObject
-{
+class Program : public QObject {
     Q_OBJECT
 public:
     static Program &instance();
 
-    template<class F>
-    F &form()
+    template <class F> F &form()
     {
         auto &slot = m_forms[std::type_index(typeid(F))];
         if (!slot)
@@ -95,8 +93,7 @@ private:
 };
 
 // Marks a handler running for the duration of a scope (see Program).
-class HandlerScope
-{
+class HandlerScope {
 public:
     HandlerScope() { Program::instance().enterHandler(); }
     ~HandlerScope() { Program::instance().leaveHandler(); }
@@ -104,8 +101,7 @@ public:
     HandlerScope &operator=(const HandlerScope &) = delete;
 };
 
-template<class F>
-F &form()
+template <class F> F &form()
 {
     return Program::instance().form<F>();
 }

@@ -7,7 +7,7 @@ namespace ui {
 namespace {
 
 struct RandomState {
-    std::mt19937 engine{12345u};
+    std::mt19937 engine { 12345u };
     std::vector<float> sequence;
     std::size_t next = 0;
     bool clockSeeding = true;

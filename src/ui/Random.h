@@ -8,7 +8,7 @@
 namespace ui {
 
 float Rnd();
-void Randomize();                  // seed from the clock (ignored while a fixed sequence is set)
+void Randomize(); // seed from the clock (ignored while a fixed sequence is set)
 void seedRandom(std::uint64_t seed); // deterministic stream, for tests and the soak
 
 // Soak runs and replays: when off, Randomize leaves the stream alone so a seed replays a run.

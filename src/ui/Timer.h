@@ -7,8 +7,7 @@ namespace ui {
 
 // A timer control: an interval in milliseconds and an on/off switch. It keeps firing while its
 // window is hidden and stops for good when the window is unloaded.
-class Timer : public QObject
-{
+class Timer : public QObject {
     Q_OBJECT
 public:
     explicit Timer(QObject *parent = nullptr);
@@ -19,6 +18,7 @@ public:
     QString controlName() const { return objectName(); }
 signals:
     void Tick();
+
 private:
     void apply();
     QTimer m_timer;

@@ -1,7 +1,7 @@
 #pragma once
+#include "ui/Colours.h"
 #include <QColor>
 #include <QRect>
-#include "ui/Colours.h"
 #include <cstdint>
 
 // Geometry is written in twips (1440 to the inch) and colours as &H00BBGGRR&, as the window

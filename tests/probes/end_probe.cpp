@@ -18,10 +18,13 @@ void say(const char *step)
     std::fflush(stdout);
 }
 
-class ProbeDialog : public ui::Form
-{
+class ProbeDialog : public ui::Form {
 public:
-    explicit ProbeDialog(const QString &name = QStringLiteral("ProbeDialog")) : Form(name) {}
+    explicit ProbeDialog(const QString &name = QStringLiteral("ProbeDialog"))
+        : Form(name)
+    {
+    }
+
 protected:
     ui::FormDesign formDesign() const override
     {
@@ -32,10 +35,12 @@ protected:
     }
 };
 
-class InnerDialog : public ProbeDialog
-{
+class InnerDialog : public ProbeDialog {
 public:
-    InnerDialog() : ProbeDialog(QStringLiteral("InnerDialog")) {}
+    InnerDialog()
+        : ProbeDialog(QStringLiteral("InnerDialog"))
+    {
+    }
 };
 
 } // namespace

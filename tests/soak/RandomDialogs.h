@@ -7,13 +7,15 @@
 
 // Answers every message box and input box at random, the way a child would: any button, and
 // for input boxes numbers, nonsense, huge values, control characters, other scripts and Cancel.
-class RandomDialogs : public ui::Dialogs
-{
+class RandomDialogs : public ui::Dialogs {
 public:
-    explicit RandomDialogs(std::mt19937 &rng) : m_rng(rng) {}
+    explicit RandomDialogs(std::mt19937 &rng)
+        : m_rng(rng)
+    {
+    }
     ui::MsgResult messageBox(const ui::MessageRequest &request) override;
     QString inputBox(const QString &prompt, const QString &title) override;
-    void beep() override {}
+    void beep() override { }
     long boxes = 0;
     QHash<QString, long> texts; // how often each message was shown
 

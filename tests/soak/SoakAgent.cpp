@@ -37,7 +37,7 @@ void SoakAgent::run()
         m_ended = true;
         if (m_endAllowed && !m_endAllowed(m_lastAction)) {
             std::fprintf(stderr, "soak: the program ended after step %ld (%s), seed %llu, which must not end it\n",
-                         m_steps, qPrintable(m_lastAction), static_cast<unsigned long long>(m_options.seed));
+                m_steps, qPrintable(m_lastAction), static_cast<unsigned long long>(m_options.seed));
             std::abort();
         }
     });
@@ -105,7 +105,7 @@ void SoakAgent::check(const char *what)
         const QString broken = invariant();
         if (!broken.isEmpty()) {
             std::fprintf(stderr, "soak: invariant broken after step %ld (%s), seed %llu: %s\n", m_steps, what,
-                         static_cast<unsigned long long>(m_options.seed), qPrintable(broken));
+                static_cast<unsigned long long>(m_options.seed), qPrintable(broken));
             std::fflush(stderr);
             std::abort();
         }
@@ -239,7 +239,8 @@ bool SoakAgent::clickAgain()
 {
     --m_streakLeft;
     QWidget *w = m_streak;
-    if (!w || !reachable(w) || reluctant(QStringLiteral("click %1 on %2").arg(w->objectName(), w->window()->objectName()))) {
+    if (!w || !reachable(w)
+        || reluctant(QStringLiteral("click %1 on %2").arg(w->objectName(), w->window()->objectName()))) {
         m_streakLeft = 0;
         return false;
     }
@@ -303,8 +304,8 @@ bool SoakAgent::typeSomething()
     ui::TextBox *box = pick(boxes);
     if (!box)
         return false;
-    static const QStringList words = {QStringLiteral("ann"), QStringLiteral("Ann"), QStringLiteral(" ann"),
-                                      QStringLiteral("x"), QStringLiteral("\u00e9l\u00e8ve")};
+    static const QStringList words = { QStringLiteral("ann"), QStringLiteral("Ann"), QStringLiteral(" ann"),
+        QStringLiteral("x"), QStringLiteral("\u00e9l\u00e8ve") };
     box->setFocus();
     switch (m_rng() % 3) {
     case 0:
@@ -325,7 +326,7 @@ bool SoakAgent::typeSomething()
             QTest::keyClicks(box, word);
         else
             box->insert(word); // as an input method would
-        
+
         break;
     }
     return true;
@@ -412,7 +413,7 @@ bool SoakAgent::pressSomeKey()
     }
     if (!w)
         return false;
-    static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Space, Qt::Key_F11};
+    static const Qt::Key keys[] = { Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Space, Qt::Key_F11 };
     const Qt::Key key = keys[m_rng() % std::size(keys)];
     m_lastAction = QStringLiteral("key %1 on %2").arg(int(key)).arg(w->objectName());
     QWidget *target = w->focusWidget() ? w->focusWidget() : w;

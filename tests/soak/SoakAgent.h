@@ -2,8 +2,8 @@
 #include "RandomDialogs.h"
 
 #include <QElapsedTimer>
-#include <QPointer>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <random>
@@ -16,8 +16,7 @@ class QWidget;
 // onto anything, typing, close boxes, keys, and timer ticks. Steps are driven by a timer, so
 // they go on inside nested modal loops as a user's clicks would. After every step each
 // invariant is checked; the first broken one stops the run with its seed and step.
-class SoakAgent : public QObject
-{
+class SoakAgent : public QObject {
     Q_OBJECT
 public:
     using Invariant = std::function<QString()>; // empty when it holds
@@ -62,8 +61,7 @@ private:
     bool triggerSomeMenu();
     bool closeSomeWindow();
     bool pressSomeKey();
-    template<class T>
-    T *pick(const std::vector<T *> &items)
+    template <class T> T *pick(const std::vector<T *> &items)
     {
         return items.empty() ? nullptr : items[m_rng() % items.size()];
     }

@@ -1,10 +1,10 @@
 #include "SoakInvariants.h"
 
+#include "board/frmBrookhop.h"
 #include "shell/frmLogon.h"
 #include "shell/frmSkydash.h"
 #include "shell/frmSplashBrookhop.h"
 #include "shell/frmSplashSpinzo.h"
-#include "board/frmBrookhop.h"
 #include "spinner/LocalPercent.h"
 #include "spinner/SpinzoRules.h"
 #include "spinner/frmSetOwnLimits.h"
@@ -30,7 +30,8 @@ QString logonBeforeLauncher()
         return QStringLiteral("the launcher is loaded but the logon dialog is not");
     const QString name = logon.txtUserName()->Text();
     if (name.isEmpty() || logon.txtPassword()->Text() != name)
-        return QStringLiteral("the launcher is open but no logon succeeded (%1 / %2)").arg(name, logon.txtPassword()->Text());
+        return QStringLiteral("the launcher is open but no logon succeeded (%1 / %2)")
+            .arg(name, logon.txtPassword()->Text());
     if (logon.isVisible() && launcher.isVisible())
         return QStringLiteral("the logon dialog is shown beside the launcher");
     return {};
@@ -41,10 +42,13 @@ QString oneMainWindowAtATime()
     if (!betweenActions())
         return {};
     const std::pair<const char *, ui::Form *> windows[] = {
-        {"launcher", &ui::form<frmSkydash>()},       {"board splash", &ui::form<frmSplashBrookhop>()},
-        {"spinner splash", &ui::form<frmSplashSpinzo>()}, {"board", &ui::form<frmBrookhop>()},
-        {"spinner game", &ui::form<frmSpinzo>()},      {"limits dialog", &ui::form<frmSetOwnLimits>()},
-        {"high score", &ui::form<frmShowHighScore>()},
+        { "launcher", &ui::form<frmSkydash>() },
+        { "board splash", &ui::form<frmSplashBrookhop>() },
+        { "spinner splash", &ui::form<frmSplashSpinzo>() },
+        { "board", &ui::form<frmBrookhop>() },
+        { "spinner game", &ui::form<frmSpinzo>() },
+        { "limits dialog", &ui::form<frmSetOwnLimits>() },
+        { "high score", &ui::form<frmShowHighScore>() },
     };
     QStringList shown;
     for (const auto &[name, form] : windows) {
@@ -88,8 +92,9 @@ QString boardRules()
         if (b.flag(kind) && shown != 1)
             return QStringLiteral("%1 is in play with %2 pictures on the board").arg(name).arg(shown);
         const bool finished = ui::visible(b.markerPicture(kind, 25));
-        if (finished && (b.flag(kind) || ui::enabled(b.optionButton(kind)) || b.menuItem(kind)->isEnabled()
-                         || ui::enabled(b.markerPicture(kind, 25))))
+        if (finished
+            && (b.flag(kind) || ui::enabled(b.optionButton(kind)) || b.menuItem(kind)->isEnabled()
+                || ui::enabled(b.markerPicture(kind, 25))))
             return QStringLiteral("%1 finished but is still usable").arg(name);
     }
     for (int stone = 1; stone <= 24; ++stone) {
@@ -123,7 +128,10 @@ QString spinnerScore()
         // Returning to the game resets the counts without touching the captions, so the shown
         // percentage is checked only when the attempts shown are the counted ones.
         if (game.lblAttempts()->Caption() == QString::number(game.Spins) && game.lblRate()->Caption() != expected)
-            return QStringLiteral("shown %1 for %2 wins in %3 spins").arg(game.lblRate()->Caption()).arg(game.Wins).arg(game.Spins);
+            return QStringLiteral("shown %1 for %2 wins in %3 spins")
+                .arg(game.lblRate()->Caption())
+                .arg(game.Wins)
+                .arg(game.Spins);
     }
     return {};
 }
@@ -132,18 +140,22 @@ QString spinnerScore()
 
 std::vector<SoakAgent::Invariant> soakInvariants()
 {
-    return {&logonBeforeLauncher, &oneMainWindowAtATime, &launcherRockets, &boardRules, &spinnerScore};
+    return { &logonBeforeLauncher, &oneMainWindowAtATime, &launcherRockets, &boardRules, &spinnerScore };
 }
 
 bool soakEndAllowed(const QString &lastAction)
 {
     static const QStringList allowed = {
-        QStringLiteral("click cmdExit"), QStringLiteral("menu mnuExit"), QStringLiteral("close box of frmSkydash"),
-        QStringLiteral("click cmdCancel"), QStringLiteral("close box of frmLogon"), QStringLiteral("click cmdOK"),
+        QStringLiteral("click cmdExit"),
+        QStringLiteral("menu mnuExit"),
+        QStringLiteral("close box of frmSkydash"),
+        QStringLiteral("click cmdCancel"),
+        QStringLiteral("close box of frmLogon"),
+        QStringLiteral("click cmdOK"),
     };
     // Keys press the focused or default button: Cancel, OK (a third failure) or Exit.
-    if (lastAction.startsWith(QLatin1String("key ")) &&
-        (lastAction.endsWith(QLatin1String(" on frmLogon")) || lastAction.endsWith(QLatin1String(" on frmSkydash"))))
+    if (lastAction.startsWith(QLatin1String("key "))
+        && (lastAction.endsWith(QLatin1String(" on frmLogon")) || lastAction.endsWith(QLatin1String(" on frmSkydash"))))
         return true;
     for (const QString &a : allowed) {
         if (lastAction.startsWith(a))
@@ -156,13 +168,15 @@ bool soakEndsRun(const QString &action)
 {
     // Leaving a splash or a game early is fine, but a run that always leaves early never gets
     // deep into the games.
-    if (action.startsWith(QLatin1String("click fraLogo")) || action.startsWith(QLatin1String("click cmdEnd on frmBrookhop"))
+    if (action.startsWith(QLatin1String("click fraLogo"))
+        || action.startsWith(QLatin1String("click cmdEnd on frmBrookhop"))
         || action == QLatin1String("close box of frmBrookhop") || action == QLatin1String("close box of frmSpinzo"))
         return true;
-    return action.startsWith(QLatin1String("click cmdCancel on frmLogon")) || action.startsWith(QLatin1String("click cmdExit on frmSkydash"))
-        || action == QLatin1String("menu mnuExit") || action == QLatin1String("close box of frmLogon")
-        || action == QLatin1String("close box of frmSkydash")
-        || (action.startsWith(QLatin1String("key ")) && action.endsWith(QLatin1String(" on frmLogon")) && !action.contains(QLatin1String("txt")))
+    return action.startsWith(QLatin1String("click cmdCancel on frmLogon"))
+        || action.startsWith(QLatin1String("click cmdExit on frmSkydash")) || action == QLatin1String("menu mnuExit")
+        || action == QLatin1String("close box of frmLogon") || action == QLatin1String("close box of frmSkydash")
+        || (action.startsWith(QLatin1String("key ")) && action.endsWith(QLatin1String(" on frmLogon"))
+            && !action.contains(QLatin1String("txt")))
         || (action.startsWith(QLatin1String("key ")) && action.contains(QLatin1String("cmdExit")));
 }
 

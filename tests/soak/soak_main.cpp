@@ -10,8 +10,8 @@
 #include "ui/Form.h"
 #include "ui/Program.h"
 
-#include <QPointer>
 #include "ui/Application.h"
+#include <QPointer>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,8 +21,7 @@ namespace {
 
 // The glide in the soak is not paced by the clock: its steps come at once, each still letting
 // pending events (the soak's next actions among them) run before it.
-class SoakPacer : public GlidePacer
-{
+class SoakPacer : public GlidePacer {
 public:
     void start() override { m_glider = ui::Program::instance().activeForm(); }
     int waitForSteps() override { return 25; }
@@ -44,10 +43,18 @@ int main(int argc, char *argv[])
     for (int i = 1; i < args.size(); ++i) {
         const QString a = args[i];
         const QString next = i + 1 < args.size() ? args[i + 1] : QString();
-        if (a == QLatin1String("--steps")) { options.steps = next.toLong(); ++i; }
-        else if (a == QLatin1String("--seconds")) { options.seconds = next.toDouble(); ++i; }
-        else if (a == QLatin1String("--seed")) { options.seed = next.toULongLong(); ++i; }
-        else if (a == QLatin1String("--verbose")) { options.verbose = true; }
+        if (a == QLatin1String("--steps")) {
+            options.steps = next.toLong();
+            ++i;
+        } else if (a == QLatin1String("--seconds")) {
+            options.seconds = next.toDouble();
+            ++i;
+        } else if (a == QLatin1String("--seed")) {
+            options.seed = next.toULongLong();
+            ++i;
+        } else if (a == QLatin1String("--verbose")) {
+            options.verbose = true;
+        }
     }
     SoakPacer pacer;
     SplashWindow::setGlidePacer(&pacer);
@@ -60,17 +67,17 @@ int main(int argc, char *argv[])
     clock.start();
     agent.run();
     std::printf("soak: seed %llu, %ld steps, %ld runs, %ld program ends, %.1f s, no invariant broken\n",
-                static_cast<unsigned long long>(options.seed), agent.stepsDone(), agent.runsDone(), agent.endsSeen(),
-                clock.elapsed() / 1000.0);
+        static_cast<unsigned long long>(options.seed), agent.stepsDone(), agent.runsDone(), agent.endsSeen(),
+        clock.elapsed() / 1000.0);
     // How deep the runs went: the messages that only come late in a game.
     const auto &t = agent.dialogs().texts;
     std::printf("soak: first places %ld, third places %ld, sent back to START %ld, spinner ten-spin questions %ld, "
                 "play-again questions %ld, good-byes %ld\n",
-                t.value(QStringLiteral("Congratulations!  You win!!\r\nYou came in first place.")),
-                t.value(QStringLiteral("You came in third place.")),
-                t.value(QStringLiteral("Two players can't be on the same stone.\r\nGo back to START!")),
-                t.value(QStringLiteral("Do you want to continue playing this game?")),
-                t.value(QStringLiteral("Do you want to play again?")),
-                t.value(QStringLiteral("Too many invalid logon attempts.  Good-bye.")));
+        t.value(QStringLiteral("Congratulations!  You win!!\r\nYou came in first place.")),
+        t.value(QStringLiteral("You came in third place.")),
+        t.value(QStringLiteral("Two players can't be on the same stone.\r\nGo back to START!")),
+        t.value(QStringLiteral("Do you want to continue playing this game?")),
+        t.value(QStringLiteral("Do you want to play again?")),
+        t.value(QStringLiteral("Too many invalid logon attempts.  Good-bye.")));
     return 0;
 }

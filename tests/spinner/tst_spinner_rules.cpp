@@ -174,7 +174,8 @@ private slots:
     void aHugeRatioStillGivesDigitsSeparatorAndOneDigit()
     {
         const QRegularExpression shape(QStringLiteral("^-?[0-9]+\\.[0-9]%$"));
-        for (double ratio : {422175028894081.5, 32244330772717.109, -5.9e164, 1e300, std::numeric_limits<double>::max() / 1000}) {
+        for (double ratio :
+            { 422175028894081.5, 32244330772717.109, -5.9e164, 1e300, std::numeric_limits<double>::max() / 1000 }) {
             const QString text = QString::fromStdString(spinner::formatPercent(ratio, "."));
             QVERIFY2(shape.match(text).hasMatch(), qPrintable(QString::number(ratio) + " gives " + text.left(40)));
         }

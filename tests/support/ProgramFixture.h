@@ -5,8 +5,7 @@
 
 // A fresh run of the program for each test: no window has been used yet, message boxes are
 // scripted, the random sequence is fixed, and "end" is recorded instead of ending the process.
-class ProgramFixture
-{
+class ProgramFixture {
 public:
     ProgramFixture();
     ~ProgramFixture();

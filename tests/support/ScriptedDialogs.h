@@ -7,8 +7,7 @@
 // Test double for the message boxes and input boxes: records what the program showed and
 // answers from a script. A box with no planned answer is answered with its safest choice (OK,
 // No, Cancel) and counted as unplanned, so a test can tell an unexpected question.
-class ScriptedDialogs : public ui::Dialogs
-{
+class ScriptedDialogs : public ui::Dialogs {
 public:
     ui::MsgResult messageBox(const ui::MessageRequest &request) override;
     QString inputBox(const QString &prompt, const QString &title) override;

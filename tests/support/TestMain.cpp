@@ -26,7 +26,7 @@ std::vector<Entry> &entries()
 
 int registerTest(const char *name, TestFactory factory)
 {
-    entries().push_back({name, std::move(factory)});
+    entries().push_back({ name, std::move(factory) });
     return int(entries().size());
 }
 

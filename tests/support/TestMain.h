@@ -11,5 +11,5 @@ int registerTest(const char *name, TestFactory factory);
 
 } // namespace testing
 
-#define PLAYHAVEN_TEST(Class)                                                                      \
+#define PLAYHAVEN_TEST(Class)                                                                                          \
     static const int registered_##Class = testing::registerTest(#Class, [] { return std::make_unique<Class>(); });

@@ -8,11 +8,13 @@
 #include <functional>
 
 // Small windows that exercise the window layer; each records which of its handlers ran.
-class ProbeForm : public ui::Form
-{
+class ProbeForm : public ui::Form {
     Q_OBJECT
 public:
-    explicit ProbeForm(const QString &name = QStringLiteral("ProbeForm")) : Form(name) {}
+    explicit ProbeForm(const QString &name = QStringLiteral("ProbeForm"))
+        : Form(name)
+    {
+    }
 
     // clang-format off
     UI_CONTROL(lblCaption, label().caption("design caption").at(120, 120, 3000, 600).font(arial(9.75).bold()));
@@ -59,8 +61,9 @@ protected:
         handle(tmrTick(), &ui::Timer::Tick, [this] { ++ticks; });
         handle(optA(), &ui::OptionButton::Click, [this] { ++optAClicks; });
         for (int i = 0; i < 2; ++i) {
-            handle(picStone(i), &ui::PictureBox::DragDrop,
-                   [this, i](ui::ControlBase *source, double, double) { drops.append({i, source->Tag()}); });
+            handle(picStone(i), &ui::PictureBox::DragDrop, [this, i](ui::ControlBase *source, double, double) {
+                drops.append({ i, source->Tag() });
+            });
         }
     }
     void Form_Load() override { ++loads; }
@@ -74,16 +77,20 @@ protected:
     void Form_Activate() override { ++activations; }
 };
 
-class OtherForm : public ProbeForm
-{
+class OtherForm : public ProbeForm {
     Q_OBJECT
 public:
-    OtherForm() : ProbeForm(QStringLiteral("OtherForm")) {}
+    OtherForm()
+        : ProbeForm(QStringLiteral("OtherForm"))
+    {
+    }
 };
 
-class ThirdForm : public ProbeForm
-{
+class ThirdForm : public ProbeForm {
     Q_OBJECT
 public:
-    ThirdForm() : ProbeForm(QStringLiteral("ThirdForm")) {}
+    ThirdForm()
+        : ProbeForm(QStringLiteral("ThirdForm"))
+    {
+    }
 };

@@ -60,13 +60,20 @@ private slots:
     {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("technical") << "HH:mm:ss" << "HH:mm";
-        QTest::newRow("12-hour") << "h:mm:ss AP" << "h:mm AP";
-        QTest::newRow("dots") << "H.mm.ss" << "H.mm";
-        QTest::newRow("no seconds") << "h:mm AP" << "h:mm AP";
-        QTest::newRow("zone after") << "HH:mm:ss t" << "HH:mm t";
-        QTest::newRow("quoted s kept") << "H 'os' mm:ss" << "H 'os' mm";
-        QTest::newRow("single s") << "H:mm:s" << "H:mm";
+        QTest::newRow("technical") << "HH:mm:ss"
+                                   << "HH:mm";
+        QTest::newRow("12-hour") << "h:mm:ss AP"
+                                 << "h:mm AP";
+        QTest::newRow("dots") << "H.mm.ss"
+                              << "H.mm";
+        QTest::newRow("no seconds") << "h:mm AP"
+                                    << "h:mm AP";
+        QTest::newRow("zone after") << "HH:mm:ss t"
+                                    << "HH:mm t";
+        QTest::newRow("quoted s kept") << "H 'os' mm:ss"
+                                       << "H 'os' mm";
+        QTest::newRow("single s") << "H:mm:s"
+                                  << "H:mm";
     }
     void theTimeOfDayDropsOnlyTheSeconds()
     {
@@ -126,8 +133,15 @@ private slots:
         int paints = 0;
         struct Counter : QObject {
             int *n;
-            explicit Counter(int *c) : n(c) {}
-            bool eventFilter(QObject *, QEvent *e) override { *n += e->type() == QEvent::Paint; return false; }
+            explicit Counter(int *c)
+                : n(c)
+            {
+            }
+            bool eventFilter(QObject *, QEvent *e) override
+            {
+                *n += e->type() == QEvent::Paint;
+                return false;
+            }
         } counter(&paints);
         timePanel->installEventFilter(&counter);
         for (int quiet = 0; quiet < 20; ++quiet) { // let the window finish its own paints

@@ -13,8 +13,7 @@ using namespace std::chrono_literals;
 namespace {
 
 // Counts the paints of one widget.
-class PaintCounter : public QObject
-{
+class PaintCounter : public QObject {
 public:
     explicit PaintCounter(QWidget *w) { w->installEventFilter(this); }
     int paints = 0;

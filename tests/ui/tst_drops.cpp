@@ -17,7 +17,10 @@ public:
         : Form(QStringLiteral("StoneForm"))
     {
     }
-    static ui::Row<ui::Image> car() { return image().picture(":/icons/cars32.png").dragIcon(":/icons/cars32.png").tag("CARS"); }
+    static ui::Row<ui::Image> car()
+    {
+        return image().picture(":/icons/cars32.png").dragIcon(":/icons/cars32.png").tag("CARS");
+    }
     UI_CONTROL(picStone, pictureBox().at(100, 100, 1500, 1500));
     UI_CONTROL(imgInside, car().in(picStone).at(0, 0, 600, 600));
     UI_CONTROL(imgDragged, car().at(2000, 100, 600, 600));

@@ -11,11 +11,13 @@ using ui::form;
 
 namespace {
 
-class WideForm : public ProbeForm
-{
+class WideForm : public ProbeForm {
     Q_OBJECT
 public:
-    WideForm() : ProbeForm(QStringLiteral("WideForm")) {}
+    WideForm()
+        : ProbeForm(QStringLiteral("WideForm"))
+    {
+    }
 
 protected:
     ui::FormDesign formDesign() const override
@@ -100,8 +102,8 @@ private slots:
     {
         ProbeForm &f = form<ProbeForm>();
         f.show();
-        auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("t"), QStringLiteral("x"),
-            QMessageBox::Ok, f.view());
+        auto *box = new QMessageBox(
+            QMessageBox::Information, QStringLiteral("t"), QStringLiteral("x"), QMessageBox::Ok, f.view());
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->show();
         f.hide();

@@ -5,8 +5,7 @@
 
 // Twips and colours are the vocabulary of every window table; a wrong conversion shifts or
 // recolours every window at once.
-class TwipsTest : public QObject
-{
+class TwipsTest : public QObject {
     Q_OBJECT
 private slots:
     void anInchIsTheLogicalDpi()
@@ -25,7 +24,7 @@ private slots:
     void coloursAreBlueGreenRed()
     {
         QCOMPARE(ui::vbColor(0x0000FFFF), QColor(255, 255, 0)); // yellow
-        QCOMPARE(ui::vbColor(0x00FF0000), QColor(0, 0, 255));   // blue
+        QCOMPARE(ui::vbColor(0x00FF0000), QColor(0, 0, 255)); // blue
         QCOMPARE(ui::vbColor(0x00FF8080), QColor(128, 128, 255)); // light blue
         QCOMPARE(ui::rgb(255, 128, 0), quint32(0x000080FF));
     }

@@ -17,8 +17,7 @@ using ui::form;
 
 // The window semantics every window relies on: single instances, load and unload with
 // variables that survive, modal shows, activation, and the end of the program.
-class WindowLayerTest : public QObject
-{
+class WindowLayerTest : public QObject {
     Q_OBJECT
     ProgramFixture fx;
 
@@ -33,7 +32,7 @@ private slots:
         QVERIFY(f.isLoaded());
         QVERIFY(!f.isVisible());
         QCOMPARE(f.loads, 1);
-        QCOMPARE(ui::Program::instance().loadedForms(), QList<ui::Form *>{&f});
+        QCOMPARE(ui::Program::instance().loadedForms(), QList<ui::Form *> { &f });
     }
 
     void reloadRestoresDesignStateButKeepsVariables()
@@ -70,9 +69,9 @@ private slots:
     void ownVisibleAndEnabledFlagsDoNotFollowTheWindow()
     {
         ProbeForm &f = form<ProbeForm>();
-        QVERIFY(ui::visible(f.cmdGo()));     // loaded but not shown
+        QVERIFY(ui::visible(f.cmdGo())); // loaded but not shown
         f.fraGroup()->setEnabled(false);
-        QVERIFY(ui::enabled(f.optA()));      // its frame is disabled, not the option itself
+        QVERIFY(ui::enabled(f.optA())); // its frame is disabled, not the option itself
         f.optB()->setEnabled(false);
         QVERIFY(!ui::enabled(f.optB()));
         f.show();
@@ -80,7 +79,7 @@ private slots:
         f.hide();
         QVERIFY(!ui::visible(f.cmdGo()));
         QVERIFY(ui::visible(f.cmdCancel()));
-        f.cmdGo()->show();                   // shown while its window is hidden
+        f.cmdGo()->show(); // shown while its window is hidden
         QVERIFY(ui::visible(f.cmdGo()));
     }
 
@@ -116,7 +115,7 @@ private slots:
         });
         QVERIFY(f.showModal());
         order << "outer returned";
-        QCOMPARE(order, (QStringList{"inner returned", "outer returned"}));
+        QCOMPARE(order, (QStringList { "inner returned", "outer returned" }));
     }
 
     void endInsideNestedModalShowsStopsEveryWait()
@@ -129,7 +128,7 @@ private slots:
             ran << (inner.showModal() ? "inner went on" : "inner saw the end");
         });
         ran << (outer.showModal() ? "outer went on" : "outer saw the end");
-        QCOMPARE(ran, (QStringList{"inner saw the end", "outer saw the end"}));
+        QCOMPARE(ran, (QStringList { "inner saw the end", "outer saw the end" }));
         QCOMPARE(fx.endCount, 1);
         // After the end no window operation does anything.
         outer.show();
@@ -149,7 +148,7 @@ private slots:
         QVERIFY(probe.waitForFinished(30000));
         const QString out = QString::fromUtf8(probe.readAllStandardOutput());
         QCOMPARE(out.split('\n', Qt::SkipEmptyParts),
-                 (QStringList{"outer handler starts", "inner handler starts", "ending"}));
+            (QStringList { "outer handler starts", "inner handler starts", "ending" }));
         QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
         QCOMPARE(probe.exitCode(), 0);
     }
@@ -253,7 +252,7 @@ private slots:
         ui::Label *label = f.lblCaption();
         f.onGo = [&] {
             QTimer::singleShot(0, [&] {
-                f.unload();               // e.g. its close box, while the handler waits
+                f.unload(); // e.g. its close box, while the handler waits
                 ProgramFixture::settle(); // deferred deletions get a chance to run
                 dialog.hide();
             });
@@ -346,7 +345,7 @@ private slots:
         ui::Image *marker = f.imgMarker(0);
         auto drop = [](QWidget *target, QMimeData *mime) { sendDrop(target, QPoint(2, 2), mime); };
         drop(f.picStone(1), ui::dragPayload(marker));
-        QCOMPARE(f.drops, (QList<std::pair<int, QString>>{{1, QStringLiteral("BICYCLE")}}));
+        QCOMPARE(f.drops, (QList<std::pair<int, QString>> { { 1, QStringLiteral("BICYCLE") } }));
         // On the marker picture inside stone 0: nothing, not even the stone underneath.
         drop(marker, ui::dragPayload(marker));
         QCOMPARE(f.drops.size(), 1);
