@@ -29,13 +29,11 @@ QString stoneName(int stone)
 
 FormDesign frmBrookhop::formDesign() const
 {
-    FormDesign f;
-    f.caption = QStringLiteral("Brookhop");
-    f.backColor = blue;
-    f.clientWidth = 8880;
-    f.clientHeight = 5640;
-    f.maximized = true;
-    return f;
+    return { .caption = QStringLiteral("Brookhop"),
+        .backColor = blue,
+        .clientWidth = 8880,
+        .clientHeight = 5640,
+        .maximized = true };
 }
 
 Rows<PictureBox> frmBrookhop::stoneRows()

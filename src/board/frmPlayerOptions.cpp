@@ -26,14 +26,12 @@ frmPlayerOptions::frmPlayerOptions()
 
 FormDesign frmPlayerOptions::formDesign() const
 {
-    FormDesign f;
-    f.caption = QStringLiteral("Player Options");
-    f.backColor = blue;
-    f.clientWidth = 2835;
-    f.clientHeight = 3885;
-    f.border = Border::Fixed;
-    f.centred = true;
-    return f;
+    return { .caption = QStringLiteral("Player Options"),
+        .backColor = blue,
+        .clientWidth = 2835,
+        .clientHeight = 3885,
+        .border = Border::Fixed,
+        .centred = true };
 }
 
 Row<CheckBox> frmPlayerOptions::markerBox(MarkerKind kind)

@@ -17,13 +17,12 @@ HelpWindow::HelpWindow(const QString &name, const help::TopicTable &topics)
 
 ui::FormDesign HelpWindow::formDesign() const
 {
-    ui::FormDesign f;
-    f.caption = QStringLiteral("Help");
-    f.backColor = lightBlue;
-    f.clientWidth = 4680;
-    f.clientHeight = 3195;
-    f.maximized = true; // the panels reach beyond the design client area
-    return f;
+    // Maximized, because the panels reach beyond the design client area.
+    return { .caption = QStringLiteral("Help"),
+        .backColor = lightBlue,
+        .clientWidth = 4680,
+        .clientHeight = 3195,
+        .maximized = true };
 }
 
 ui::NamedRows<ui::Label> HelpWindow::topicRows(

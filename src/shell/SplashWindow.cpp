@@ -32,14 +32,14 @@ void SplashWindow::setGlidePacer(GlidePacer *pacer)
 
 FormDesign SplashWindow::splashDesign(double clientHeight)
 {
-    FormDesign f;
-    f.backColor = blue;
-    f.clientWidth = 10245;
-    f.clientHeight = clientHeight;
-    f.border = Border::FixedDialog;
-    f.controlBox = false;
-    f.centred = true;
-    return f;
+    // No caption and no control box: no title bar.
+    return { .caption = QString(),
+        .backColor = blue,
+        .clientWidth = 10245,
+        .clientHeight = clientHeight,
+        .border = Border::FixedDialog,
+        .controlBox = false,
+        .centred = true };
 }
 
 Row<Frame> SplashWindow::logoFrame(double left, double top, double width, double height)

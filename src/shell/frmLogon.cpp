@@ -13,14 +13,12 @@ frmLogon::frmLogon()
 
 FormDesign frmLogon::formDesign() const
 {
-    FormDesign f;
-    f.caption = QStringLiteral("Enter Program Password");
-    f.backColor = cyan;
-    f.clientWidth = 6510;
-    f.clientHeight = 2025;
-    f.border = Border::Fixed;
-    f.centred = true;
-    return f;
+    return { .caption = QStringLiteral("Enter Program Password"),
+        .backColor = cyan,
+        .clientWidth = 6510,
+        .clientHeight = 2025,
+        .border = Border::Fixed,
+        .centred = true };
 }
 
 void frmLogon::wire()

@@ -47,13 +47,11 @@ frmSkydash::frmSkydash()
 
 FormDesign frmSkydash::formDesign() const
 {
-    FormDesign f;
-    f.caption = QStringLiteral("Skydash");
-    f.backColor = black;
-    f.clientWidth = 4680;
-    f.clientHeight = 6645;
-    f.maximized = true;
-    return f;
+    return { .caption = QStringLiteral("Skydash"),
+        .backColor = black,
+        .clientWidth = 4680,
+        .clientHeight = 6645,
+        .maximized = true };
 }
 
 Rows<Label> frmSkydash::welcomeLetters()

@@ -13,13 +13,11 @@ frmSetOwnLimits::frmSetOwnLimits()
 
 FormDesign frmSetOwnLimits::formDesign() const
 {
-    FormDesign f;
-    f.caption = QStringLiteral("Set Own Limits");
-    f.backColor = red;
-    f.clientWidth = 2880;
-    f.clientHeight = 3060;
-    f.centred = true;
-    return f;
+    return { .caption = QStringLiteral("Set Own Limits"),
+        .backColor = red,
+        .clientWidth = 2880,
+        .clientHeight = 3060,
+        .centred = true };
 }
 
 Rows<OptionButton> frmSetOwnLimits::choice(const ControlSlot &frame, int index, const char *caption, double top)

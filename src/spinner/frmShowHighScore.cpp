@@ -13,13 +13,11 @@ frmShowHighScore::frmShowHighScore()
 
 FormDesign frmShowHighScore::formDesign() const
 {
-    FormDesign f;
-    f.caption = QStringLiteral("Show High Score");
-    f.backColor = red;
-    f.clientWidth = 7905;
-    f.clientHeight = 2565;
-    f.centred = true;
-    return f;
+    return { .caption = QStringLiteral("Show High Score"),
+        .backColor = red,
+        .clientWidth = 7905,
+        .clientHeight = 2565,
+        .centred = true };
 }
 
 void frmShowHighScore::wire()

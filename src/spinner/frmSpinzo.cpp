@@ -17,13 +17,11 @@ frmSpinzo::frmSpinzo()
 
 FormDesign frmSpinzo::formDesign() const
 {
-    FormDesign f;
-    f.caption = QStringLiteral("\"SPINZO\"");
-    f.backColor = red;
-    f.clientWidth = 6960;
-    f.clientHeight = 5550;
-    f.centred = true;
-    return f;
+    return { .caption = QStringLiteral("\"SPINZO\""),
+        .backColor = red,
+        .clientWidth = 6960,
+        .clientHeight = 5550,
+        .centred = true };
 }
 
 void frmSpinzo::wire()
