@@ -1,0 +1,39 @@
+#include "ui/DisplayScale.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+
+bool isOfferedScale(double factor)
+{
+    return std::isfinite(factor) && factor >= 1.0 && factor <= largestScale;
+}
+
+double chooseDisplayScale(
+    double availableWidth, double availableHeight, std::span<const WindowExtent> windows, std::optional<double> chosen)
+{
+    if (chosen && isOfferedScale(*chosen))
+        return *chosen;
+    // The largest scale at which every window still fits, as a continuous value; with nothing
+    // to measure by, the design keeps its own size.
+    double fits = largestScale;
+    bool measured = false;
+    for (const WindowExtent &w : windows) {
+        if (w.designWidth > 0) {
+            fits = std::min(fits, (availableWidth - w.frameWidth) / w.designWidth);
+            measured = true;
+        }
+        if (w.designHeight > 0) {
+            fits = std::min(fits, (availableHeight - w.frameHeight) / w.designHeight);
+            measured = true;
+        }
+    }
+    if (!measured || !std::isfinite(availableWidth) || !std::isfinite(availableHeight))
+        return 1.0;
+    if (fits < 1.0)
+        return std::max(smallestScale, fits);
+    return std::floor(fits / scaleStep) * scaleStep;
+}
+
+} // namespace ui
