@@ -27,13 +27,28 @@ QMimeData *dragPayload(const ControlBase *source)
     return mime;
 }
 
+namespace {
+quint64 g_dragging = 0; // the id of the control this process drags; 0 while it drags none
+} // namespace
+
+DragInProgress::DragInProgress(const ControlBase *source)
+    : m_previous(g_dragging)
+{
+    g_dragging = source ? source->id() : 0;
+}
+
+DragInProgress::~DragInProgress()
+{
+    g_dragging = m_previous;
+}
+
 ControlBase *dragSource(const QMimeData *mime)
 {
-    if (!mime || !mime->hasFormat(dragMimeType()))
+    if (!mime || !mime->hasFormat(dragMimeType()) || g_dragging == 0)
         return nullptr;
     bool ok = false;
     const quint64 id = mime->data(dragMimeType()).toULongLong(&ok);
-    return ok ? ControlBase::fromId(id) : nullptr;
+    return ok && id == g_dragging ? ControlBase::fromId(id) : nullptr;
 }
 
 Image::Image(QWidget *parent)
@@ -217,7 +232,6 @@ void Image::startDrag()
     // The drop handler runs inside the drag's own loop and may show message boxes; keep this
     // window's controls alive until the drag has returned.
     HandlerScope scope;
-    QPointer<Image> self(this);
     auto *drag = new QDrag(this);
     drag->setMimeData(dragPayload(this));
     const QPixmap icon = m_dragIcon.isNull() ? Picture() : m_dragIcon;
@@ -226,9 +240,8 @@ void Image::startDrag()
         drag->setHotSpot(
             QPoint(int(icon.deviceIndependentSize().width() / 2), int(icon.deviceIndependentSize().height() / 2)));
     }
+    const DragInProgress dragging(this);
     drag->exec(Qt::MoveAction);
-    if (!self)
-        return;
 }
 
 namespace {

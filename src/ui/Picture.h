@@ -19,7 +19,23 @@ namespace ui {
 
 QString dragMimeType();
 QMimeData *dragPayload(const ControlBase *source);
-ControlBase *dragSource(const QMimeData *mime); // nullptr for a foreign or stale drag
+// The control a drag carries: nullptr for a stale drag, for a payload of another kind, and for
+// one that does not come from this process's own drag in progress (another program, or another
+// running copy of this one, can offer the same kind of payload with a number that means
+// something else here).
+ControlBase *dragSource(const QMimeData *mime);
+
+// Marks the drag of a control that this process runs, for as long as it lasts.
+class DragInProgress {
+public:
+    explicit DragInProgress(const ControlBase *source);
+    ~DragInProgress();
+    DragInProgress(const DragInProgress &) = delete;
+    DragInProgress &operator=(const DragInProgress &) = delete;
+
+private:
+    quint64 m_previous;
+};
 
 class Image : public QWidget, public ControlBase {
     Q_OBJECT

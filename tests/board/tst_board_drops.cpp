@@ -80,6 +80,23 @@ private slots:
         QCOMPARE(fx.dialogs.texts().size(), 1);
     }
 
+    // Another program, or a second running copy of this one, may offer a payload of the same
+    // kind whose number happens to name a marker picture here: only this process's own drag
+    // moves a marker.
+    void aDragFromAnotherProgramMovesNothing()
+    {
+        frmBrookhop &b = openBoard();
+        planSpins({ 2 });
+        clickOption(b, M::Cars);
+        QWidget *stone = b.picBrookhop(2);
+        const QPoint corner = stone->rect().bottomRight() - QPoint(2, 2);
+        sendForeignDrop(stone, corner, ui::dragPayload(b.imgCars(0)));
+        QCOMPARE(stonesOf(b, M::Cars), std::vector<int> { 0 });
+        QVERIFY(fx.dialogs.shown.isEmpty());
+        sendDrop(stone, corner, ui::dragPayload(b.imgCars(0)));
+        QCOMPARE(stonesOf(b, M::Cars), std::vector<int> { 2 });
+    }
+
     // A finisher's picture is disabled, and Qt passes drops over disabled widgets to their
     // parents; it is still a picture inside the stone, not the stone's surface.
     void aDropOnAFinishersPictureDoesNothing()

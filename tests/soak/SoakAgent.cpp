@@ -282,6 +282,7 @@ bool SoakAgent::dragSomething()
         receiver = receiver->parentWidget();
     if (receiver && receiver->acceptDrops()) {
         ui::HandlerScope scope; // as inside the drag's own loop
+        const ui::DragInProgress dragging(source);
         const QPoint p = target->mapTo(receiver, at);
         QDragEnterEvent enter(p, Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(receiver, &enter);

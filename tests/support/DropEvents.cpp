@@ -1,11 +1,13 @@
 #include "support/DropEvents.h"
 
+#include "ui/Picture.h"
+
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QWidget>
 
-void sendDrop(QWidget *target, QPoint at, QMimeData *mime)
+void sendForeignDrop(QWidget *target, QPoint at, QMimeData *mime)
 {
     QDragEnterEvent enter(at, Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &enter);
@@ -14,4 +16,12 @@ void sendDrop(QWidget *target, QPoint at, QMimeData *mime)
     QDropEvent drop(at, Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &drop);
     delete mime;
+}
+
+void sendDrop(QWidget *target, QPoint at, QMimeData *mime)
+{
+    // The drag of this process that the payload names, as QDrag::exec would be running it.
+    const quint64 id = mime->data(ui::dragMimeType()).toULongLong();
+    const ui::DragInProgress dragging(ui::ControlBase::fromId(id));
+    sendForeignDrop(target, at, mime);
 }

@@ -7,14 +7,17 @@ set -euo pipefail
 program=$1
 source "$(dirname "$0")/../xvfb.sh"
 work=$(mktemp -d)
-trap 'kill ${app_pid:-} 2>/dev/null || true; stop_xvfb; rm -rf "$work"' EXIT
+# strace and the program run in a process group of their own, ended whole however this ends
+# (strace alone, when killed, would leave the program running).
+trap '[ -z "${app_pid:-}" ] || kill -KILL -- "-$app_pid" 2>/dev/null || true; stop_xvfb; rm -rf "$work"' EXIT
 mkdir -p "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 
 start_xvfb
 
+# The real program on the X server, whatever platform the caller's environment names.
 HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME= XDG_CACHE_HOME= XDG_DATA_HOME= \
-  strace -f -qq -o "$work/trace" \
+  QT_QPA_PLATFORM=xcb setsid strace -f -qq -o "$work/trace" \
   -e trace=open,openat,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,link,linkat,symlink,symlinkat,truncate,ftruncate \
   "$program" &
 app_pid=$!
