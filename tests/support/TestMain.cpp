@@ -1,6 +1,9 @@
 #include "support/TestMain.h"
 
 #include <QTest>
+#include <csignal>
+#include <execinfo.h>
+#include <unistd.h>
 #ifndef PLAYHAVEN_TEST_WITHOUT_APPLICATION
 #include "ui/Application.h"
 
@@ -49,10 +52,33 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 } // namespace
 #endif
 
+namespace {
+
+// A crash prints the stack of the crashing thread and ends the test at once. (Qt Test's own
+// handler attaches a debugger for its stack, which has been seen to hang for many minutes; it
+// is switched off by the test environment.)
+void printStackAndDie(int signal)
+{
+    const char header[] = "\n=== test crashed; stack of the crashing thread ===\n";
+    [[maybe_unused]] auto written = write(STDERR_FILENO, header, sizeof header - 1);
+    void *frames[64];
+    backtrace_symbols_fd(frames, backtrace(frames, 64), STDERR_FILENO);
+    _exit(128 + signal);
+}
+
+void installCrashHandler()
+{
+    for (int signal : { SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL })
+        std::signal(signal, printStackAndDie);
+}
+
+} // namespace
+
 // Runs every registered test class; arguments after the program name are passed to each
 // (for example -v2 or a test function name). Exits non-zero if any test failed.
 int main(int argc, char *argv[])
 {
+    installCrashHandler();
 #ifdef PLAYHAVEN_TEST_WITHOUT_APPLICATION
     // The rules need no application object: they must run without one.
     QStringList args;
