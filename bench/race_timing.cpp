@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the launcher's rocket race a few times on a real display and prints, for each race, the
 // number of ticks, the wall time from "Start Race" to the finish, its ratio to ticks x 30 ms,
 // the longest gap between two ticks, and the ticks in which a rocket did not move on screen.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Release and measures Playhaven beside a minimal Qt 6 Widgets program (bench/minimal)
 # under Xvfb (1920 x 1080) and openbox, then prints a table of medians. Takes about 12 minutes.
 #   bash bench/run.sh [runs]        (default 5 runs; raw figures go to bench/out/)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the board splash once on the current display, on its own timers, and times it:
 // - the label slides: from tmrGo's start to its 200th tick (the last step of "Get Set!"),
 //   against 2 x 100 x 50 ms;

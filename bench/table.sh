@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints the benchmark table (Markdown) from the raw figures that bench/run.sh wrote.
 #   bash bench/table.sh bench/out
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and times it from exec until its first window is mapped and painted.
 //
 //   xwatch PROGRAM [ARGS...]

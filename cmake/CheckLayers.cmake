@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails the build when a file includes a header of a layer above its own. Run by the build
 # (target check_layers) with SOURCE_DIR and RULES (the rules target's files, comma-separated)
 # and STAMP set; reads every #include line of src/ and tests/.

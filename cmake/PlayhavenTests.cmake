@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One Qt Test executable per subsystem folder, linked to the one layer it tests, and one for the
 # Qt-free rules of every folder (tst_*_rules.cpp), which runs without a QApplication. Each is
 # registered with CTest the same way: headless (offscreen platform), a fresh HOME, and a timeout

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the spinner game's number reader and percent format with libFuzzer under Address- and
 # UndefinedBehaviorSanitizer (needs clang). New inputs go to build-fuzz/corpus; the committed
 # corpus in tests/fuzz/corpus is read, never written. Usage: scripts/fuzz.sh [SECONDS] [JOBS]

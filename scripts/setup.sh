@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Playhaven needs on Debian 12 (only what is missing), then configures and builds
 # it. Usage: scripts/setup.sh [build-dir] [extra cmake arguments...]
 # PLAYHAVEN_BUILD_TARGETS="a b" builds only those targets.
@@ -7,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation fonts-dejavu-core)
 if [ "${PLAYHAVEN_TEST_TOOLS:-0}" = 1 ]; then
-  packages+=(xvfb xauth xdotool strace openbox x11-utils imagemagick appstream desktop-file-utils dpkg-dev valgrind python3 clang-format)
+  packages+=(xvfb xauth xdotool strace openbox x11-utils imagemagick appstream desktop-file-utils dpkg-dev valgrind python3 clang-format lintian reuse)
 fi
 if [ "${PLAYHAVEN_BENCH_TOOLS:-0}" = 1 ]; then
   packages+=(xvfb xdotool openbox x11-utils libx11-dev libxdamage-dev)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The whole-program soak in a sanitizer build (AddressSanitizer with leak detection and
 # UndefinedBehaviorSanitizer, halting on the first report), one run per seed; also replays the
 # fuzz corpus there. Builds only what it needs, in build-sanitize.

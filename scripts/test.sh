@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up and runs every test headless; exits non-zero on any failure. Then builds
 # the soak and the fuzz corpus replay with Address- and UndefinedBehaviorSanitizer and runs a
 # short soak of several seeds there, halting on the first report.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a C++ file of the tree differs from what clang-format makes of it with the
 # committed .clang-format; names each such file. Usage: format_check.sh SOURCE_DIR
 set -euo pipefail

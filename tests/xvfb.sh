@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts that need their own X server: start_xvfb starts Xvfb, sets DISPLAY and
 # xvfb_pid. By default the server picks a free display itself; PLAYHAVEN_XVFB_DISPLAYS="101 102"
 # limits it to those numbers (the first free one), for machines that share their displays.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Check the pictures under assets/ by reading the files back with decoders
 written separately from the generator.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draw Playhaven's pictures: race markers, the logon face, the winner's
 picture, the spinner animation and the application icon.
 

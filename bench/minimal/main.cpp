@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the benchmark: a minimal Qt 6 Widgets program, a main window with a menu
 // bar, three buttons and a label, about the size of the logon dialog. It stores nothing.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board window's state: the per-marker lookups, load and unload, and a marker going into
 // or out of play.
 #include "board/frmBrookhop.h"

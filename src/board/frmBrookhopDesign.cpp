@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board window's design: its frame and the rows built alike for each stone, path line,
 // marker and spinner value.
 #include "board/BoardLayout.h"

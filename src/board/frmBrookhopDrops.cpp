@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board window's drop of a marker on a stone, carried out as the drop rule decides.
 #include "board/DropRule.h"
 #include "board/frmBrookhop.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board window's handlers other than the drop (spins, menus, Restart and End) and their wiring.
 #include "board/PlayerOptionsRule.h"
 #include "board/SpinRule.h"

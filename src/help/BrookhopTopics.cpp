@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/HelpTopics.h"
 
 // The board game's help: how to move, the three rules, player options and the end of the game,

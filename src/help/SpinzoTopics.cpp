@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/HelpTopics.h"
 
 // The spinner game's help: how to play, the attempt limits, the highest score and the end of the

@@ -1,10 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Controls.h"
 
 #include "ui/Twips.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -63,6 +66,73 @@ quint32 backColor(const QWidget *w)
     return rgb(c.red(), c.green(), c.blue());
 }
 
+namespace {
+
+bool isFocusKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Keeps each window's "keyboard in use" mark, which Qt itself sets on Tab and the style reads
+// for the focus rectangles it draws: set by the keys that move or use the focus, cleared by a
+// click.
+class InputKindWatch : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *w = qobject_cast<QWidget *>(watched);
+        if (!w)
+            return false;
+        if (event->type() == QEvent::KeyPress && isFocusKey(static_cast<QKeyEvent *>(event)->key()))
+            mark(w->window(), true);
+        else if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+            mark(w->window(), false);
+        return false;
+    }
+
+private:
+    static void mark(QWidget *window, bool keyboard)
+    {
+        if (window->testAttribute(Qt::WA_KeyboardFocusChange) == keyboard)
+            return;
+        window->setAttribute(Qt::WA_KeyboardFocusChange, keyboard);
+        if (QWidget *focus = window->focusWidget())
+            focus->update();
+    }
+};
+
+} // namespace
+
+void followInputKind()
+{
+    static QPointer<InputKindWatch> watch;
+    if (watch || !qApp)
+        return;
+    watch = new InputKindWatch(qApp);
+    qApp->installEventFilter(watch);
+}
+
+bool showsKeyboardFocus(const QWidget *w)
+{
+    return w->hasFocus() && w->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 Label::Label(QWidget *parent)
     : QLabel(parent)
     , ControlBase(this)
@@ -101,6 +171,8 @@ void Label::setTransparent(bool transparent)
 void Label::setLink(bool link)
 {
     setFocusPolicy(link ? Qt::StrongFocus : Qt::NoFocus);
+    if (link)
+        followInputKind();
 }
 
 void Label::keyPressEvent(QKeyEvent *e)
@@ -116,7 +188,7 @@ void Label::keyPressEvent(QKeyEvent *e)
 void Label::paintEvent(QPaintEvent *e)
 {
     QLabel::paintEvent(e);
-    if (!hasFocus())
+    if (!showsKeyboardFocus(this))
         return;
     QPainter p(this);
     QStyleOptionFocusRect option;
@@ -169,6 +241,7 @@ Button::Button(QWidget *parent)
 {
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, &Button::Click);
+    followInputKind();
 }
 
 QRect Button::captionRect() const
@@ -183,25 +256,55 @@ bool Button::captionWraps() const
     return fontMetrics().horizontalAdvance(text()) > captionRect().width();
 }
 
+void Button::paintColouredFace(QPainter &p) const
+{
+    // The style shades a face into a gradient of its colour; a coloured button shows its colour
+    // as given, inside a plain bevel that sinks while the button is down.
+    const QRect r = rect();
+    p.fillRect(r, palette().color(QPalette::Button));
+    p.setPen(palette().color(QPalette::Shadow));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    const QRect inner = r.adjusted(1, 1, -1, -1);
+    const bool sunken = isDown() || isChecked();
+    p.setPen(palette().color(sunken ? QPalette::Dark : QPalette::Light));
+    p.drawLine(inner.topLeft(), inner.topRight());
+    p.drawLine(inner.topLeft(), inner.bottomLeft());
+    if (!sunken) {
+        p.setPen(palette().color(QPalette::Dark));
+        p.drawLine(inner.bottomLeft(), inner.bottomRight());
+        p.drawLine(inner.topRight(), inner.bottomRight());
+    }
+    if (showsKeyboardFocus(this)) {
+        p.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+        p.drawRect(r.adjusted(3, 3, -4, -4));
+    }
+}
+
 void Button::paintEvent(QPaintEvent *e)
 {
-    if (!captionWraps()) {
+    const bool coloured = property("ui_backColor").isValid();
+    const bool wraps = captionWraps();
+    if (!coloured && !wraps) {
         QPushButton::paintEvent(e);
         return;
     }
-    // The face without its caption, then the caption word-wrapped and centred.
+    // The face without its caption, then the caption centred (and word-wrapped when too wide).
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
     const QString caption = option.text;
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
+    if (coloured) {
+        paintColouredFace(painter);
+    } else {
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+    }
     QRect area = captionRect();
     if (isDown())
         area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
             style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
-    painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(), isEnabled(),
-        caption, QPalette::ButtonText);
+    const int flags = Qt::AlignCenter | Qt::TextShowMnemonic | (wraps ? Qt::TextWordWrap : 0);
+    painter.drawItemText(area, flags, palette(), isEnabled(), caption, QPalette::ButtonText);
 }
 
 TextBox::TextBox(QWidget *parent)
@@ -216,6 +319,31 @@ CheckBox::CheckBox(QWidget *parent)
     , ControlBase(this)
 {
     connect(this, &QCheckBox::toggled, this, &CheckBox::Click);
+    followInputKind();
+}
+
+void CheckBox::paintEvent(QPaintEvent *)
+{
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    // The style places its box from the top; on a control lower than the box it would lose its
+    // bottom edge. The box shrinks to the height and stands centred in it.
+    QStyleOptionButton box = option;
+    box.rect = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
+    const int side = std::min({ box.rect.width(), box.rect.height(), height() });
+    box.rect = QRect(box.rect.x(), (height() - side) / 2, side, side);
+    p.drawPrimitive(QStyle::PE_IndicatorCheckBox, box);
+    QStyleOptionButton label = option;
+    label.rect = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
+    p.drawControl(QStyle::CE_CheckBoxLabel, label);
+    if (showsKeyboardFocus(this)) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = style()->subElementRect(QStyle::SE_CheckBoxFocusRect, &option, this);
+        focus.backgroundColor = palette().color(QPalette::Window);
+        p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
 }
 
 OptionButton::OptionButton(QWidget *parent)
@@ -226,6 +354,7 @@ OptionButton::OptionButton(QWidget *parent)
         if (on)
             emit Click();
     });
+    followInputKind();
 }
 
 void OptionButton::setValue(bool selected)
@@ -311,11 +440,23 @@ void Line::setColor(quint32 bgr)
 void Line::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(m_color, 1.5));
     const QPoint origin = geometry().topLeft();
-    p.drawLine(QPointF(twipsToPixels(m_x1) - origin.x(), twipsToPixels(m_y1) - origin.y()),
-        QPointF(twipsToPixels(m_x2) - origin.x(), twipsToPixels(m_y2) - origin.y()));
+    const QPoint a(twipsToPixels(m_x1) - origin.x(), twipsToPixels(m_y1) - origin.y());
+    const QPoint b(twipsToPixels(m_x2) - origin.x(), twipsToPixels(m_y2) - origin.y());
+    if (a.x() == b.x() || a.y() == b.y()) {
+        // Filled whole pixels: a smoothed pen on a pixel boundary would smear the line over two
+        // rows in a darker shade of its colour.
+        const QPoint from(std::min(a.x(), b.x()), std::min(a.y(), b.y()));
+        const QPoint to(std::max(a.x(), b.x()) + lineWidth - 1, std::max(a.y(), b.y()) + lineWidth - 1);
+        p.fillRect(QRect(from, to), m_color);
+        return;
+    }
+    // A slanted line is smoothed, through the pixel centres so that its ends sit where an
+    // upright line from the same point would start.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(m_color, lineWidth, Qt::SolidLine, Qt::FlatCap));
+    const QPointF centre(0.5, 0.5);
+    p.drawLine(QPointF(a) + centre, QPointF(b) + centre);
 }
 
 } // namespace ui

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "ui/ControlBase.h"
 
@@ -8,6 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+class QPainter;
+
 // The plain controls of the window tables, each a Qt widget with the events the windows handle.
 namespace ui {
 
@@ -15,6 +18,13 @@ void setBackColor(QWidget *w, quint32 bgr);
 void setForeColor(QWidget *w, quint32 bgr);
 quint32 foreColor(const QWidget *w);
 quint32 backColor(const QWidget *w);
+
+// Whether w is to draw its focus rectangle: it has the focus, and its window has been used from
+// the keyboard (Tab, arrows, Space or Enter) since the last mouse click there, as on desktops,
+// where a click leaves no rectangle behind. Controls that draw their own focus call
+// followInputKind() once so that the keys and clicks are watched.
+bool showsKeyboardFocus(const QWidget *w);
+void followInputKind();
 
 // A label: wraps words at its width and breaks lines at CR LF; its caption is kept exactly as
 // set (leading blanks and runs of blanks included).
@@ -46,8 +56,8 @@ private:
     bool m_pressed = false;
 };
 
-// A push button; its face takes the back colour, and a caption too wide for one line wraps
-// at word breaks within the button.
+// A push button; its face takes the back colour (exactly, within a bevel), and a caption too
+// wide for one line wraps at word breaks within the button.
 class Button : public QPushButton, public ControlBase {
     Q_OBJECT
 public:
@@ -68,6 +78,7 @@ protected:
 
 private:
     QRect captionRect() const;
+    void paintColouredFace(QPainter &p) const;
 };
 
 // A text box; Change runs on every change of its text, typed or set by code.
@@ -94,6 +105,8 @@ signals:
 protected:
     // A click anywhere on the control counts, not only on its box and text.
     bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+    // The box is drawn whole even on a control lower than the style's box.
+    void paintEvent(QPaintEvent *e) override;
 };
 
 // An option button of its container's group. Click runs when it becomes selected, by the user
@@ -141,6 +154,8 @@ public:
     double Y1() const { return m_y1; }
     double X2() const { return m_x2; }
     double Y2() const { return m_y2; }
+    // Every line of the windows is one pixel wide.
+    static constexpr int lineWidth = 1;
 
 protected:
     void paintEvent(QPaintEvent *e) override;

@@ -1,12 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Dialogs.h"
 
 #include "ui/Form.h"
 #include "ui/Program.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 namespace ui {
 namespace {
@@ -15,6 +21,28 @@ QWidget *dialogParent()
 {
     Form *active = Program::instance().activeForm();
     return active && active->isLoaded() && active->isVisible() ? active->view() : nullptr;
+}
+
+// The width at which a window manager shows the title whole: the title in a bold title font
+// (window managers draw titles bold and often larger than the text of the window), and room
+// for the window icon and the buttons beside it, or on both sides of a centred title.
+int widthForTitle(const QString &title)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) + 8 * metrics.height();
+}
+
+// A message box sizes itself from its layout when shown; a row that is only as wide as the
+// title widens it.
+void fitTitle(QMessageBox &box)
+{
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        grid->addItem(new QSpacerItem(widthForTitle(box.windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+            grid->rowCount(), 0, 1, grid->columnCount());
+    }
 }
 
 class QtDialogs final : public Dialogs {
@@ -39,6 +67,7 @@ public:
             box.setIcon(QMessageBox::Question);
             break;
         }
+        fitTitle(box);
         if (r.buttons == MsgButtons::YesNo) {
             QPushButton *yes = box.addButton(QMessageBox::Yes);
             QPushButton *no = box.addButton(QMessageBox::No);
@@ -59,6 +88,9 @@ public:
         dialog.setLabelText(prompt);
         dialog.setTextValue(QString());
         dialog.setInputMode(QInputDialog::TextInput);
+        // The dialog takes its minimum size from its layout; its prompt is the widest row.
+        if (auto *label = dialog.findChild<QLabel *>())
+            label->setMinimumWidth(widthForTitle(dialog.windowTitle()));
         return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
     }
 

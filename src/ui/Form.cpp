@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Form.h"
 
 #include "ui/Bars.h"
@@ -15,6 +16,8 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
+#include <QWindow>
 
 namespace ui {
 
@@ -148,6 +151,7 @@ void Form::placeOnScreen()
     if (m_placed || !m_view)
         return;
     m_placed = true;
+    m_centredAt = QPoint();
     const FormDesign design = formDesign();
     QScreen *screen = QGuiApplication::primaryScreen();
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
@@ -156,9 +160,60 @@ void Form::placeOnScreen()
         m_view->setGeometry(avail);
         m_view->setWindowState(m_view->windowState() | Qt::WindowMaximized);
     } else if (design.centred) {
-        const QSize size = m_view->frameGeometry().size().expandedTo(m_view->size());
-        m_view->move(avail.center() - QPoint(size.width() / 2, size.height() / 2));
+        m_view->move(centredFramePosition(avail));
+        m_centredAt = m_view->pos();
     }
+}
+
+QPoint Form::centredFramePosition(const QRect &area) const
+{
+    // Before the window is mapped the toolkit knows only its client area; the frame the window
+    // manager will add is the one it gave the first titled window.
+    QSize whole = m_view->size();
+    if (!(m_view->windowFlags() & Qt::FramelessWindowHint)) {
+        const QMargins frame = learntFrame();
+        whole += QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    }
+    whole = whole.expandedTo(m_view->frameGeometry().size());
+    return { area.x() + (area.width() - whole.width()) / 2, area.y() + (area.height() - whole.height()) / 2 };
+}
+
+QMargins &Form::learntFrame()
+{
+    static QMargins frame;
+    return frame;
+}
+
+void Form::learnFrameOnceMapped()
+{
+    // A window manager reports its frame (_NET_FRAME_EXTENTS) a moment after mapping; without
+    // one (a bare X server) nothing ever comes, and the window stays where it was put.
+    static bool learnt = false;
+    static const bool platformHasFrames = QGuiApplication::platformName() != QLatin1String("offscreen");
+    if (learnt || !platformHasFrames || !m_view || (m_view->windowFlags() & Qt::FramelessWindowHint))
+        return;
+    auto *poll = new QTimer(m_view);
+    poll->setInterval(20);
+    connect(poll, &QTimer::timeout, poll, [this, poll, view = m_view.data(), tries = 0]() mutable {
+        QWindow *window = view->windowHandle();
+        const QMargins frame = window ? window->frameMargins() : QMargins();
+        if (learnt || !frame.isNull() || ++tries > 100 || !view->isVisible()) {
+            poll->deleteLater();
+            if (learnt || frame.isNull())
+                return;
+            learnt = true;
+            learntFrame() = frame;
+            // Put once where it belongs, unless it was moved meanwhile (by code or by the user).
+            if (!m_centredAt.isNull() && view->pos() == m_centredAt && m_view == view) {
+                QScreen *screen = view->screen() ? view->screen() : QGuiApplication::primaryScreen();
+                if (screen) {
+                    view->move(centredFramePosition(screen->availableGeometry()));
+                    m_centredAt = view->pos();
+                }
+            }
+        }
+    });
+    poll->start();
 }
 
 void Form::show()
@@ -170,6 +225,7 @@ void Form::show()
         m_view->setWindowModality(Qt::NonModal);
         placeOnScreen();
         m_view->show();
+        learnFrameOnceMapped();
     }
     raiseAndActivate();
     Program::instance().formShown(this);
@@ -194,6 +250,7 @@ bool Form::showModal()
     m_view->setWindowModality(Qt::ApplicationModal);
     placeOnScreen();
     m_view->show();
+    learnFrameOnceMapped();
     raiseAndActivate();
     Program::instance().formShown(this);
     if (isVisible() && !Program::instance().ended()) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "ui/ControlDesign.h"
 #include "ui/ControlSlot.h"
@@ -5,7 +6,9 @@
 #include "ui/Program.h"
 
 #include <QList>
+#include <QMargins>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <cstdint>
 #include <type_traits>
@@ -108,12 +111,16 @@ private:
     void buildView();
     void forgetControls();
     void placeOnScreen();
+    QPoint centredFramePosition(const QRect &area) const;
+    void learnFrameOnceMapped();
+    static QMargins &learntFrame();
     void raiseAndActivate();
 
     QPointer<FormView> m_view;
     bool m_loading = false;
     bool m_unloading = false;
     bool m_placed = false;
+    QPoint m_centredAt; // where the window was centred, until it is moved otherwise
     QList<QEventLoop *> m_modalWaits;
     std::vector<ControlSlot *> m_slots; // in declaration order
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/FormView.h"
 
 #include "ui/Bars.h"
@@ -114,6 +115,14 @@ bool FormView::releaseNativeWindow()
     destroy();
     m_released = true;
     return true;
+}
+
+void FormView::nativeWindowLost()
+{
+    if (!testAttribute(Qt::WA_WState_Created))
+        return;
+    destroy();
+    m_released = true;
 }
 
 void FormView::setVisible(bool visible)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QImage>
 #include <QMainWindow>
@@ -54,6 +55,9 @@ public:
     // Gives back the native window and the back buffer of a hidden window whose own windows
     // (message boxes, menus) are hidden too; the next show makes new ones. True if released.
     bool releaseNativeWindow();
+    // The native window was destroyed from outside: the widget forgets it (visible or not), and
+    // the next show makes a new one in the state the old one had.
+    void nativeWindowLost();
     void setVisible(bool visible) override;
 
 protected:

@@ -1,11 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 class QWidget;
 
 // Moving a picture without dragging, for players who find press-drag-release hard: a click on
-// an image in automatic drag mode (or Space while it has the focus) picks it up, and a click on
-// a picture box of the same window (or Enter while the box has the focus) puts it down there,
-// delivered as the box's DragDrop exactly as a drop would be. Esc, a second click on the picked
+// an image in automatic drag mode (or Space while it has the focus) picks it up when its window
+// has a picture box to put it into, and a click on a picture box of the same window (or Enter
+// while the box has the focus) puts it down there, delivered as the box's DragDrop exactly as a
+// drop would be. Esc, a second click on the picked
 // picture, or the picture being hidden, disabled or destroyed put it back. While a picture is
 // picked up it is drawn lifted with a frame, and the mouse cursor over its window is its drag
 // icon. One picture at most is picked up in the whole program.

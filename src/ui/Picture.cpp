@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Picture.h"
 
 #include "ui/Accessible.h"
+#include "ui/Controls.h"
 #include "ui/PickAndPlace.h"
 #include "ui/Program.h"
 #include "ui/Twips.h"
@@ -69,6 +71,8 @@ void Image::setAutomaticDrag(bool automatic)
 {
     m_automaticDrag = automatic;
     setFocusPolicy(automatic ? Qt::StrongFocus : Qt::NoFocus);
+    if (automatic)
+        followInputKind();
 }
 
 void Image::setPicturePath(const QString &path)
@@ -140,7 +144,7 @@ void Image::paintEvent(QPaintEvent *)
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
         painter.setPen(QPen(Qt::white, 2));
         painter.drawRect(rect().adjusted(2, 2, -2, -2));
-    } else if (hasFocus()) {
+    } else if (showsKeyboardFocus(this)) {
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
@@ -218,11 +222,16 @@ void Image::keyPressEvent(QKeyEvent *e)
     QWidget::keyPressEvent(e);
 }
 
+bool Image::hasPlaceToLand() const
+{
+    return window()->findChild<PictureBox *>() != nullptr;
+}
+
 void Image::togglePickedUp()
 {
     if (pick::carried() == this)
         pick::putBack();
-    else
+    else if (hasPlaceToLand())
         pick::pickUp(this);
 }
 
@@ -294,6 +303,7 @@ PictureBox::PictureBox(QWidget *parent)
     setLineWidth(1);
     // Takes the focus so that a picked-up picture can be put down on it with Enter.
     setFocusPolicy(Qt::StrongFocus);
+    followInputKind();
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *e)
@@ -327,7 +337,7 @@ bool PictureBox::putDownHere(const QPointF &at)
 void PictureBox::paintEvent(QPaintEvent *e)
 {
     QFrame::paintEvent(e);
-    if (!hasFocus())
+    if (!showsKeyboardFocus(this))
         return;
     QPainter painter(this);
     painter.setPen(QPen(Qt::black, 1, Qt::DotLine));

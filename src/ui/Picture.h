@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "ui/ControlBase.h"
 
@@ -77,6 +78,9 @@ protected:
 
 private:
     void startDrag();
+    // A click or Space picks a picture up only where a picture box could take it: elsewhere
+    // (a splash showing the markers) it would only hang on the cursor with nowhere to go.
+    bool hasPlaceToLand() const;
     void togglePickedUp();
     QPixmap m_pixmap;
     QMovie *m_movie = nullptr;

@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Program.h"
 
 #include "ui/Form.h"
 #include "ui/FormView.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -12,6 +15,41 @@
 #include <cstdlib>
 
 namespace ui {
+namespace {
+
+// Tells the window layer when an X server destroys one of the program's windows without the
+// program asking: the toolkit itself does not notice, and a modal wait on a box that is gone
+// would wait for ever. The toolkit forgets a window it destroys itself before the server
+// reports it, so a report naming a window it still knows comes from outside.
+class OutsideDestructionFilter final : public QAbstractNativeEventFilter {
+public:
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override
+    {
+        // The X protocol's DestroyNotify event, as the server sends it (32 bytes, in host order).
+        struct DestroyNotify {
+            quint8 responseType;
+            quint8 pad;
+            quint16 sequence;
+            quint32 event;
+            quint32 window;
+        };
+        constexpr quint8 destroyNotify = 17;
+        if (eventType != "xcb_generic_event_t")
+            return false;
+        const auto *e = static_cast<const DestroyNotify *>(message);
+        if ((e->responseType & 0x7f) != destroyNotify)
+            return false;
+        QPointer<QWidget> window = QWidget::find(WId(e->window));
+        if (window && window->isWindow()) {
+            // Not from inside the toolkit's event delivery: closing may run handlers and loops.
+            QTimer::singleShot(
+                0, &Program::instance(), [window] { Program::instance().windowDestroyedFromOutside(window.data()); });
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 Program &Program::instance()
 {
@@ -26,6 +64,8 @@ Program::Program()
     if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
         connect(app, &QGuiApplication::focusWindowChanged, this, &Program::onFocusWindowChanged);
         app->installEventFilter(this);
+        static OutsideDestructionFilter outsideDestruction;
+        app->installNativeEventFilter(&outsideDestruction);
     }
 }
 
@@ -64,6 +104,7 @@ void Program::resetForTests()
     m_forms.clear();
     m_loaded.clear();
     m_recentlyActive.clear();
+    m_layerActivations.clear();
     m_active = nullptr;
     m_ended = false;
     for (const QPointer<QWidget> &view : std::as_const(m_graveyard))
@@ -83,12 +124,36 @@ void Program::formUnloaded(Form *form)
     m_loaded.removeAll(form);
     formHidden(form);
     m_recentlyActive.removeAll(form);
+    m_layerActivations.removeIf([form](const LayerActivation &a) { return a.form == form; });
 }
 
 void Program::formShown(Form *form)
 {
-    m_settling.start();
+    layerActivated(form);
     setActive(form);
+}
+
+namespace {
+// Long enough for a window manager's late reports, short against a person's return.
+constexpr qint64 settlingMs = 750;
+} // namespace
+
+void Program::layerActivated(Form *form)
+{
+    m_layerActivations.removeIf([](const LayerActivation &a) { return a.since.elapsed() >= settlingMs; });
+    m_layerActivations.removeIf([form](const LayerActivation &a) { return a.form == form; });
+    LayerActivation activation { form, {} };
+    activation.since.start();
+    m_layerActivations.append(activation);
+}
+
+bool Program::activatedByLayerJustNow(Form *form) const
+{
+    for (const LayerActivation &a : m_layerActivations) {
+        if (a.form == form && a.since.elapsed() < settlingMs)
+            return true;
+    }
+    return false;
 }
 
 bool Program::eventFilter(QObject *watched, QEvent *event)
@@ -97,7 +162,7 @@ bool Program::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonPress:
     case QEvent::KeyPress:
     case QEvent::NonClientAreaMouseButtonPress:
-        m_settling.invalidate();
+        m_layerActivations.clear();
         break;
     default:
         break;
@@ -114,8 +179,8 @@ void Program::formHidden(Form *form)
     m_active = nullptr;
     for (Form *candidate : std::as_const(m_recentlyActive)) {
         if (candidate != form && candidate->isLoaded() && candidate->isVisible()) {
+            layerActivated(candidate);
             setActive(candidate);
-            m_settling.start();
             if (QWidget *v = candidate->existingView())
                 v->activateWindow();
             return;
@@ -152,11 +217,10 @@ void Program::onFocusWindowChanged(QWindow *window)
 {
     // Message boxes, input boxes and pop-up menus are not windows of the program: focus moving
     // to them and back leaves the active window as it was.
-    constexpr qint64 settlingMs = 750;
     Form *form = formOfWindow(window);
     if (!form || !form->isVisible())
         return;
-    if (form != m_active && m_settling.isValid() && m_settling.elapsed() < settlingMs)
+    if (form != m_active && activatedByLayerJustNow(form))
         return;
     setActive(form);
 }
@@ -168,6 +232,37 @@ void Program::bury(QWidget *view)
     m_graveyard.append(view);
     if (m_handlerDepth == 0)
         leaveHandler();
+}
+
+void Program::windowDestroyedFromOutside(QWidget *window)
+{
+    auto *view = qobject_cast<FormView *>(window);
+    auto *box = qobject_cast<QDialog *>(window);
+    if (m_ended || !window || !window->isWindow() || (!view && !box) || !window->isVisible())
+        return;
+    QPointer<QWidget> guard = window;
+    HandlerScope scope;
+    if (box) {
+        // A box gives the answer it gives to Esc, and its modal wait ends; it is never shown
+        // again, so its dead native window is only let go of (a last request to the server
+        // about it is harmless).
+        box->close();
+        if (guard && box->isVisible())
+            box->reject();
+        if (QWindow *native = guard ? guard->windowHandle() : nullptr)
+            native->destroy();
+        return;
+    }
+    // A window lets go of its dead native window first, so that nothing more is asked of it.
+    view->nativeWindowLost();
+    view->close(); // its close box
+    if (m_ended || !guard || !view->form()->isLoaded() || view->form()->existingView() != view)
+        return;
+    // Still loaded (no close box, or its unload was cancelled): shown on a new native window.
+    view->hide();
+    view->show();
+    view->raise();
+    view->activateWindow();
 }
 
 void Program::releaseWhenIdle(FormView *view)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QElapsedTimer>
 #include <QList>
@@ -58,6 +59,10 @@ public:
     void formShown(Form *form);
     void formHidden(Form *form);
     void bury(QWidget *view);
+    // A window of the program (a window or a box) whose native window was destroyed from
+    // outside, as a window manager's force close does: it counts as its close box, so the
+    // program goes on or ends as it would then; a window that refuses to close gets a new one.
+    void windowDestroyedFromOutside(QWidget *window);
     // A hidden window gives back its native window and its back buffer (as large as the
     // window: 8 MB when maximized on a full-HD screen) once no handler runs; showing it again
     // makes new ones.
@@ -79,11 +84,19 @@ private:
     QList<Form *> m_loaded;
     QList<Form *> m_recentlyActive; // most recent first
     Form *m_active = nullptr;
-    // Set when the layer itself activates a window. For a short while after that, focus
-    // changes to other program windows are the platform catching up (late reports for windows
-    // shown earlier, a window manager shuffling focus as windows map), not the user: they must
-    // not take activation away. A key or mouse press by the user ends the settling at once.
-    QElapsedTimer m_settling;
+    // The windows the layer itself showed or activated, each with the time it did. For a short
+    // while after that, a focus report naming one of them is the platform catching up (a late
+    // report for a window shown earlier, a window manager confirming a request as windows map),
+    // not the user: it must not take activation away. A report naming any other window is the
+    // user coming back to it (through the window manager: Alt+Tab, a click on its title bar),
+    // however soon. A key or mouse press by the user inside the program ends the settling.
+    void layerActivated(Form *form);
+    bool activatedByLayerJustNow(Form *form) const;
+    struct LayerActivation {
+        Form *form;
+        QElapsedTimer since;
+    };
+    QList<LayerActivation> m_layerActivations;
     bool m_ended = false;
     Terminator m_terminator;
     int m_handlerDepth = 0;

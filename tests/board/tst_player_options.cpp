@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "BoardDriver.h"
 #include "board/frmBrookhop.h"
 #include "board/frmPlayerOptions.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The board game part of the end-to-end run (sourced by run_e2e.sh): "Games" -> "Brookhop", its
 # splash with "GO!", two players (bicycle and cars), a spin of the bicycle and its move.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The spinner game part of the end-to-end run (sourced by run_e2e.sh): "Games" -> "Spinzo", its
 # splash, three spins, "End" with the highest score, "Exit the Game".
 

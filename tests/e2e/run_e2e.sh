@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The whole program as a person uses it: install it to a temporary prefix, start it from the
 # Exec line of its installed desktop entry on its own X server with a window manager (openbox),
 # and play the typical run with real mouse and key events: a wrong logon with the hint, the
@@ -25,7 +26,10 @@ step "install to a temporary prefix"
 prefix="$work/prefix"
 "${CMAKE_COMMAND:-cmake}" --install "$build" --prefix "$prefix" >/dev/null
 desktop="$prefix/share/applications/io.playhaven.playhaven.desktop"
-for f in "$prefix/bin/playhaven" "$desktop" "$prefix/share/metainfo/io.playhaven.playhaven.metainfo.xml"; do
+# The program's folder under the prefix, as the build chose it (Debian's games by default).
+gamesdir=$(sed -n 's/^PLAYHAVEN_INSTALL_GAMESDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
+bindir="$prefix/${gamesdir:-games}"
+for f in "$bindir/playhaven" "$desktop" "$prefix/share/metainfo/io.playhaven.playhaven.metainfo.xml"; do
     [ -f "$f" ] || fail "not installed: ${f#"$prefix"/}"
 done
 for size in 16 32 48 64 128 256; do
@@ -35,8 +39,8 @@ done
 ! command -v desktop-file-validate >/dev/null || desktop-file-validate "$desktop" || fail "invalid desktop entry"
 # The menu starts the Exec command (field codes removed) through PATH.
 exec_cmd=$(sed -n '/^\[Desktop Entry\]/,/^\[/s/^Exec=//p' "$desktop" | head -n 1 | sed -E 's/ ?%[fFuUdDnNickvm]//g')
-export PATH="$prefix/bin:$PATH"
-[ "$(command -v "${exec_cmd%% *}")" = "$prefix/bin/playhaven" ] || fail "Exec=$exec_cmd does not start the installed program"
+export PATH="$bindir:$PATH"
+[ "$(command -v "${exec_cmd%% *}")" = "$bindir/playhaven" ] || fail "Exec=$exec_cmd does not start the installed program"
 
 step "X server and window manager"
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME= XDG_CACHE_HOME=

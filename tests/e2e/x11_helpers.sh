@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for driving the real program on an X server with real input events (xdotool) and for
 # watching it through window titles and screen pixels (x11-utils, ImageMagick). Sourced by
 # run_e2e.sh; every wait polls a condition and fails the run after its own time limit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for the spinner game's number reader and percent format: any broken property
 // aborts, so that the fuzzer keeps the input. Built by scripts/fuzz.sh.
 #include "SpinnerInputProperties.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays every file of the fuzz corpus through the same property checks as the fuzzer, so
 // that the inputs it once found stay fixed in an ordinary build. Usage: replay_corpus DIR...
 #include "SpinnerInputProperties.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ends the program from inside a nested modal show and reports, on standard output, every step
 // that ran. Whatever follows the end must never print: not the rest of the handler that ended
 // the program, and not the handler waiting further up the stack in the outer modal show.

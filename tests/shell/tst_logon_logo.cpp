@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/IconFile.h"
 #include "shell/frmLogon.h"
 #include "support/ProgramFixture.h"

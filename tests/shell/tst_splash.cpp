@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/frmBrookhop.h"
 #include "shell/GlidePacer.h"
 #include "shell/Startup.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "RandomDialogs.h"
 
 ui::MsgResult RandomDialogs::messageBox(const ui::MessageRequest &request)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole-program soak: plays Playhaven at random from start to end and round again,
 // checking the games' invariants after every step. Usage:
 //   soak [--steps N] [--seconds S] [--seed X] [--verbose]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "spinner/HighScoreMessage.h"
 #include "spinner/NumberReader.h"
 #include "spinner/PercentFormat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/frmHelpSpinzo.h"
 #include "spinner/frmSetOwnLimits.h"
 #include "spinner/frmShowHighScore.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A short real run of Playhaven under Valgrind's memcheck on its own X server: log on, start the
 # rocket race, let it run, and leave through Exit. Fails on any invalid access, any use of
 # undefined memory and any definite or indirect leak, apart from the toolkit's own noise listed

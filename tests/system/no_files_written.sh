@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Playhaven stores nothing: run the real program under strace on its own X server with a fresh
 # HOME, play a little with real X input, and fail if it created, wrote, renamed or removed any
 # file anywhere, or left anything in HOME.

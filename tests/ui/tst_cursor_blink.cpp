@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestForms.h"
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestForms.h"
 #include "support/DropEvents.h"
 #include "support/ProgramFixture.h"
@@ -6,6 +7,8 @@
 #include "ui/Twips.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
@@ -206,6 +209,29 @@ private slots:
         QCOMPARE(b.activations, 1);
     }
 
+    void aReturnThroughTheWindowManagerRunsActivateHoweverSoon()
+    {
+        // The user opens another window and comes straight back to the first through the window
+        // manager (Alt+Tab, its title bar): no key or mouse event reaches the program, only the
+        // focus report, soon after the layer activated the other window.
+        ProbeForm &a = form<ProbeForm>();
+        OtherForm &b = form<OtherForm>();
+        a.show();
+        QTest::qWait(800);
+        QElapsedTimer sinceShow;
+        sinceShow.start();
+        b.show();
+        QTRY_COMPARE(QGuiApplication::focusWindow(), b.view()->windowHandle());
+        a.view()->activateWindow();
+        QTRY_COMPARE_WITH_TIMEOUT(a.activations, 2, 400);
+        QVERIFY2(sinceShow.elapsed() < 750, "the return came later than late reports are ignored");
+        QCOMPARE(ui::Program::instance().activeForm(), &a);
+        QCOMPARE(b.activations, 1);
+        // A late report for the window the layer activated meanwhile does not take it back.
+        QTest::qWait(10);
+        QCOMPARE(ui::Program::instance().activeForm(), &a);
+    }
+
     void closingARealMessageBoxDoesNotActivateAgain()
     {
         ProbeForm &a = form<ProbeForm>();
@@ -371,6 +397,36 @@ private slots:
         const ui::MsgResult r = ui::MsgBox(QStringLiteral("Go on?"), ui::MsgButtons::YesNo, ui::MsgIcon::Question);
         ui::setDialogs(&fx.dialogs);
         QCOMPARE(r, ui::MsgResult::Yes);
+    }
+
+    void boxesAreWideEnoughForTheirTitle()
+    {
+        // A short text must not squeeze the title bar to "P...n": the box is as wide as its
+        // title in a bold title font, with room for the buttons of the title bar.
+        ui::setDialogs(nullptr);
+        QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        titleFont.setBold(true);
+        const QFontMetrics metrics(titleFont);
+        QList<std::pair<QString, int>> seen;
+        auto record = [&seen] {
+            QTimer::singleShot(0, [&seen] {
+                auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                seen.append({ box->windowTitle(), box->width() });
+                box->reject();
+            });
+        };
+        record();
+        ui::MsgBox(QStringLiteral("Hi!"));
+        const QString longTitle = QStringLiteral("A title very much longer than the text of the box");
+        record();
+        ui::MsgBox(QStringLiteral("Hi!"), ui::MsgButtons::OK, ui::MsgIcon::Exclamation, longTitle);
+        record();
+        ui::InputBox(QStringLiteral("Name?"), longTitle);
+        ui::setDialogs(&fx.dialogs);
+        QCOMPARE(seen.size(), 3);
+        for (const auto &[title, width] : seen)
+            QVERIFY2(width >= metrics.horizontalAdvance(title) + 3 * metrics.height(), qPrintable(title));
     }
 };
 
