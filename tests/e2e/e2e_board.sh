@@ -15,7 +15,7 @@ open_splash() { # N HEIGHT NAME
 # window's own frame), see the colours change, and wait for the game window that follows.
 finish_splash() { # SPLASH FRAME GAME_LEFT GAME_TOP NEXT_TITLE NAME; sets game to the game window
     local splash=$1 f=$2
-    wait_colour "$splash" $((f + $(px $3) + 6)) $((f + $(px $4) + 4)) $(($(px 1215) - 12)) 6 255 255 100 \
+    wait_colour "$splash" $((f + $(px $3) + 6)) $((f + $(px $4) + 4)) $(($(px 1215) - 12)) 6 255 255 0 \
         "the \"Game\" button of the $6 splash" 30
     shot "$splash" "$6-splash-logo"
     click "$splash" $((f + $(px $(($3 + 1215 / 2))))) $((f + $(px $(($4 + 495 / 2)))))
