@@ -4,6 +4,7 @@
 # UndefinedBehaviorSanitizer, halting on the first report), one run per seed; also replays the
 # fuzz corpus there. Builds only what it needs, in build-sanitize.
 # Usage: scripts/soak.sh [STEPS] [SECONDS] [SEEDS...]   (per seed; defaults 1000000 3600 1)
+# PLAYHAVEN_SOAK_SCALE=F draws every window at display scale F (default 1).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 steps=${1:-1000000}
@@ -26,7 +27,8 @@ mkdir -p "$HOME" && chmod 700 "$HOME"
 "$dir/tests/replay_fuzz_corpus" tests/fuzz/corpus
 for seed in "${seeds[@]}"; do
   # A hang fails the run instead of blocking it: the budget, the sanitizers' slowness, a margin.
-  timeout --signal=KILL $((seconds * 3 + 120)) "$dir/tests/soak" --steps "$steps" --seconds "$seconds" --seed "$seed" || {
+  timeout --signal=KILL $((seconds * 3 + 120)) "$dir/tests/soak" --steps "$steps" --seconds "$seconds" --seed "$seed" \
+    --scale "${PLAYHAVEN_SOAK_SCALE:-1}" || {
     echo "soak: seed $seed failed or hung (exit status $?)"
     exit 1
   }

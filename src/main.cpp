@@ -6,14 +6,16 @@
 
 int main(int argc, char *argv[])
 {
-    if (const auto status = handleCommandLine(argc, argv))
-        return *status;
+    const CommandLine line = readCommandLine(argc, argv);
+    if (line.exitStatus)
+        return *line.exitStatus;
     // Before the toolkit starts: it aborts by itself where it finds no display.
     if (!ui::prepareDisplay(argc, argv))
         return 1;
     QApplication app(argc, argv);
     ui::forgetPlatformChoice();
     ui::initApplication(app);
+    chooseDisplayScale(line.scale);
     startPlayhaven();
     return app.exec();
 }

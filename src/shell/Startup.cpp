@@ -1,27 +1,96 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/Startup.h"
 
+#include "board/frmBrookhop.h"
+#include "board/frmPlayerOptions.h"
+#include "help/frmHelpBrookhop.h"
+#include "help/frmHelpSpinzo.h"
 #include "shell/frmLogon.h"
 #include "shell/frmSkydash.h"
+#include "shell/frmSplashBrookhop.h"
+#include "shell/frmSplashSpinzo.h"
+#include "spinner/frmSetOwnLimits.h"
+#include "spinner/frmShowHighScore.h"
+#include "spinner/frmSpinzo.h"
+#include "ui/Application.h"
+#include "ui/DisplayScale.h"
 #include "ui/Program.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
+#include <vector>
 
-std::optional<int> handleCommandLine(int argc, char **argv)
+CommandLine readCommandLine(int argc, char **argv)
 {
+    CommandLine line;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::printf("Usage: playhaven [--help] [toolkit options]\n"
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::printf("Usage: playhaven [--help] [--scale F] [toolkit options]\n"
                         "Two games for children: a board race and a game of chance. Log on with the same\n"
                         "text as user name and password. Nothing is stored.\n\n"
-                        "  -h, --help        show this help and exit\n\n"
+                        "  -h, --help        show this help and exit\n"
+                        "  --scale F         draw every window F times its designed size, F from 1 to 4\n"
+                        "                    (1.5, 2.25, ...); by default as large as the screen allows\n\n"
                         "The toolkit's own options work as in every Qt program, e.g. -platform xcb or\n"
                         "-display :1; QT_SCALE_FACTOR draws every window larger or smaller.\n");
-            return 0;
+            line.exitStatus = 0;
+            return line;
+        }
+        std::optional<std::string_view> value;
+        if (arg == "--scale" && i + 1 < argc)
+            value = argv[++i];
+        else if (arg.starts_with("--scale="))
+            value = arg.substr(std::strlen("--scale="));
+        else if (arg == "--scale")
+            value = std::string_view();
+        if (value) {
+            line.scale = ui::readOfferedScale(*value);
+            if (!line.scale) {
+                std::fprintf(stderr, "playhaven: --scale takes a factor from 1 to 4, such as 1.5\n");
+                line.exitStatus = 2;
+                return line;
+            }
         }
     }
-    return std::nullopt;
+    return line;
+}
+
+void chooseDisplayScale(std::optional<double> chosen)
+{
+    // The windows that open are measured at scale 1; the window manager's frame is not known
+    // before a window is mapped, so each gets room for a border and a title bar as most desktops
+    // draw them.
+    constexpr double frameWidth = 12, frameHeight = 40;
+    std::vector<ui::WindowExtent> windows;
+    const auto measure = [&](const ui::Form &window) {
+        const QSizeF design = window.designExtent();
+        windows.push_back({ design.width(), design.height(), frameWidth, frameHeight });
+    };
+    measure(ui::form<frmLogon>());
+    measure(ui::form<frmSkydash>());
+    measure(ui::form<frmSplashBrookhop>());
+    measure(ui::form<frmSplashSpinzo>());
+    measure(ui::form<frmBrookhop>());
+    measure(ui::form<frmPlayerOptions>());
+    measure(ui::form<frmSpinzo>());
+    measure(ui::form<frmSetOwnLimits>());
+    measure(ui::form<frmShowHighScore>());
+    measure(ui::form<frmHelpBrookhop>());
+    measure(ui::form<frmHelpSpinzo>());
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    const double scale
+        = area.isEmpty() ? chosen.value_or(1.0) : ui::chooseDisplayScale(area.width(), area.height(), windows, chosen);
+    if (qEnvironmentVariableIsSet("PLAYHAVEN_DEBUG_SCALE")) {
+        for (const ui::WindowExtent &w : windows)
+            std::fprintf(stderr, "design %.0f x %.0f\n", w.designWidth, w.designHeight);
+        std::fprintf(stderr, "area %d x %d, scale %.4g\n", area.width(), area.height(), scale);
+    }
+    ui::useDisplayScale(scale);
 }
 
 void installHome()

@@ -3,9 +3,17 @@
 #include <optional>
 
 // The program's own command line, read before the toolkit starts (so that --help works without a
-// display): an exit status where it has said all there is to say, nothing where the program
-// runs. Every other argument is the toolkit's.
-std::optional<int> handleCommandLine(int argc, char **argv);
+// display): an exit status where it has said all there is to say (or found a wrong --scale),
+// and the display scale the user chose, if any. Every other argument is the toolkit's.
+struct CommandLine {
+    std::optional<int> exitStatus;
+    std::optional<double> scale;
+};
+CommandLine readCommandLine(int argc, char **argv);
+
+// Chooses the display scale of the run from the screen the program opens on, unless the user
+// chose one, and uses it for every window.
+void chooseDisplayScale(std::optional<double> chosen);
 
 // Makes the launcher the place every game goes back to when it ends.
 void installHome();

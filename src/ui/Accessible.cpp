@@ -5,8 +5,6 @@
 #include "ui/Picture.h"
 
 #include <QAccessibleWidget>
-#include <QFileInfo>
-#include <QGuiApplication>
 
 namespace ui {
 
@@ -54,23 +52,6 @@ void installAccessibility()
         return true;
     }();
     Q_UNUSED(installed);
-}
-
-QPixmap sharpPixmap(const QString &path, qreal ratio)
-{
-    if (ratio <= 0)
-        ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    if (ratio > 1.0) {
-        const QFileInfo info(path);
-        const QString dense
-            = info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1String("@2x.") + info.suffix();
-        QPixmap p;
-        if (QFileInfo::exists(dense) && p.load(dense)) {
-            p.setDevicePixelRatio(2.0);
-            return p;
-        }
-    }
-    return QPixmap(path);
 }
 
 } // namespace ui

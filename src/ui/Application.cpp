@@ -4,9 +4,11 @@
 #include "ui/CursorBlink.h"
 #include "ui/Dialogs.h"
 #include "ui/Program.h"
+#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QProxyStyle>
@@ -40,9 +42,53 @@ public:
             return '*';
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
+    // The boxes, marks and icons the style draws grow with the windows' display scale.
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_CheckBoxLabelSpacing:
+        case PM_RadioButtonLabelSpacing:
+        case PM_SmallIconSize:
+        case PM_LargeIconSize:
+        case PM_ButtonIconSize:
+        case PM_ToolBarIconSize:
+        case PM_MessageBoxIconSize:
+        case PM_ScrollBarExtent:
+        case PM_ScrollBarSliderMin:
+        case PM_DefaultFrameWidth:
+        case PM_ButtonMargin:
+        case PM_LayoutLeftMargin:
+        case PM_LayoutTopMargin:
+        case PM_LayoutRightMargin:
+        case PM_LayoutBottomMargin:
+        case PM_LayoutHorizontalSpacing:
+        case PM_LayoutVerticalSpacing:
+            return scaledPixels(base);
+        default:
+            return base;
+        }
+    }
 };
 
 } // namespace
+
+void useDisplayScale(double scale)
+{
+    // The application's font before any scale, taken the first time.
+    static const QFont designFont = QApplication::font();
+    setDisplayScale(scale);
+    QFont font = designFont;
+    if (designFont.pointSizeF() > 0)
+        font.setPointSizeF(designFont.pointSizeF() * displayScale());
+    else if (designFont.pixelSize() > 0)
+        font.setPixelSize(scaledPixels(designFont.pixelSize()));
+    QApplication::setFont(font);
+}
 
 void initApplication(QApplication &app)
 {

@@ -13,6 +13,10 @@ namespace ui {
 // passes through moments with no visible window and ends only where its rules say.
 void initApplication(QApplication &app);
 
+// Draws every window built from now on at `scale` (see displayScale()): the application's font
+// grows with it, and the boxes, marks and icons the style draws.
+void useDisplayScale(double scale);
+
 // What the program finds before the toolkit starts: the platform the user asked for (the
 // QT_QPA_PLATFORM variable or a -platform argument) and the displays the session offers.
 struct DisplayEnvironment {

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Bars.h"
 
+#include "ui/Pictures.h"
+#include "ui/Twips.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
@@ -51,7 +54,7 @@ ToolBar::ToolBar(QWidget *parent)
 {
     setMovable(false);
     setFloatable(false);
-    setIconSize(QSize(16, 16));
+    setIconSize(QSize(scaledPixels(16), scaledPixels(16)));
     setToolButtonStyle(Qt::ToolButtonIconOnly);
     useSystemColors(this);
 }
@@ -59,7 +62,9 @@ ToolBar::ToolBar(QWidget *parent)
 void ToolBar::setButtons(const QList<ToolButtonDesign> &buttons)
 {
     for (const ToolButtonDesign &b : buttons) {
-        QAction *action = addAction(QIcon(b.icon), b.text);
+        // At a display scale other than 1 the button's picture is drawn afresh at its size.
+        const QPixmap drawn = displayScale() == 1.0 ? QPixmap() : vectorPicture(b.icon, iconSize());
+        QAction *action = addAction(drawn.isNull() ? QIcon(b.icon) : QIcon(drawn), b.text);
         action->setObjectName(b.key);
         action->setToolTip(b.text);
         action->setData(b.key);

@@ -8,6 +8,7 @@
 #include "ui/Form.h"
 #include "ui/FormView.h"
 #include "ui/Picture.h"
+#include "ui/Pictures.h"
 #include "ui/Timer.h"
 #include "ui/Twips.h"
 
@@ -25,7 +26,7 @@ void applyFont(QWidget *w, const FontDesign &design)
     if (!design.family.isEmpty())
         f.setFamilies({ design.family, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans") });
     if (design.points > 0)
-        f.setPointSizeF(design.points);
+        f.setPointSizeF(design.points * displayScale());
     f.setBold(design.isBold);
     f.setItalic(design.isItalic);
     w->setFont(f);
@@ -144,7 +145,7 @@ QObject *ControlFactory::build(const ControlDesign &design)
             i->setPicturePath(design.picturePath);
         if (design.dragAutomatic) {
             i->setAutomaticDrag(true);
-            i->setDragIcon(sharpPixmap(design.dragIconPath));
+            i->setDragIcon(scaledPicture(design.dragIconPath));
         }
         w = i;
         base = i;

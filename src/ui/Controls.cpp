@@ -133,6 +133,18 @@ bool showsKeyboardFocus(const QWidget *w)
     return w->hasFocus() && w->window()->testAttribute(Qt::WA_KeyboardFocusChange);
 }
 
+void drawOutline(QPainter &p, const QRect &r, const QPen &pen)
+{
+    p.setPen(pen);
+    const qreal w = std::max<qreal>(1, pen.widthF());
+    if (w == 1) {
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        return;
+    }
+    const qreal half = w / 2;
+    p.drawRect(QRectF(r).adjusted(half, half, -half, -half));
+}
+
 Label::Label(QWidget *parent)
     : QLabel(parent)
     , ControlBase(this)
@@ -261,22 +273,22 @@ void Button::paintColouredFace(QPainter &p) const
     // The style shades a face into a gradient of its colour; a coloured button shows its colour
     // as given, inside a plain bevel that sinks while the button is down.
     const QRect r = rect();
+    const int b = scaledPixels(1);
     p.fillRect(r, palette().color(QPalette::Button));
-    p.setPen(palette().color(QPalette::Shadow));
-    p.drawRect(r.adjusted(0, 0, -1, -1));
-    const QRect inner = r.adjusted(1, 1, -1, -1);
+    const QRect inner = r.adjusted(b, b, -b, -b);
     const bool sunken = isDown() || isChecked();
-    p.setPen(palette().color(sunken ? QPalette::Dark : QPalette::Light));
-    p.drawLine(inner.topLeft(), inner.topRight());
-    p.drawLine(inner.topLeft(), inner.bottomLeft());
+    const QColor lit = palette().color(sunken ? QPalette::Dark : QPalette::Light);
+    p.fillRect(QRect(inner.left(), inner.top(), inner.width(), b), lit);
+    p.fillRect(QRect(inner.left(), inner.top(), b, inner.height()), lit);
     if (!sunken) {
-        p.setPen(palette().color(QPalette::Dark));
-        p.drawLine(inner.bottomLeft(), inner.bottomRight());
-        p.drawLine(inner.topRight(), inner.bottomRight());
+        const QColor dark = palette().color(QPalette::Dark);
+        p.fillRect(QRect(inner.left(), inner.bottom() - b + 1, inner.width(), b), dark);
+        p.fillRect(QRect(inner.right() - b + 1, inner.top(), b, inner.height()), dark);
     }
+    drawOutline(p, r, QPen(palette().color(QPalette::Shadow), b, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     if (showsKeyboardFocus(this)) {
-        p.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
-        p.drawRect(r.adjusted(3, 3, -4, -4));
+        const int in = scaledPixels(3);
+        drawOutline(p, r.adjusted(in, in, -in, -in), QPen(palette().color(QPalette::ButtonText), b, Qt::DotLine));
     }
 }
 
@@ -382,11 +394,13 @@ void Frame::paintEvent(QPaintEvent *)
     const QFontMetrics fm(font());
     const int captionHeight = title().isEmpty() ? 0 : fm.height();
     const int top = captionHeight / 2;
-    QRect border = rect().adjusted(0, top, -1, -1);
-    p.setPen(palette().color(QPalette::Dark));
-    p.drawRect(border);
-    p.setPen(palette().color(QPalette::Light));
-    p.drawRect(border.adjusted(1, 1, 1, 1).intersected(rect().adjusted(0, 0, -1, -1)));
+    // An etched border: dark outside, light inside and along the right and bottom.
+    const int b = scaledPixels(1);
+    const auto pen = [b, this](QPalette::ColorRole role) {
+        return QPen(palette().color(role), b, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    };
+    drawOutline(p, rect().adjusted(0, top, 0, 0), pen(QPalette::Dark));
+    drawOutline(p, rect().adjusted(b, top + b, 0, 0), pen(QPalette::Light));
     if (!title().isEmpty()) {
         const int x = fm.averageCharWidth();
         const int w = fm.horizontalAdvance(title()) + 4;
@@ -426,7 +440,7 @@ void Line::setEnds(double x1, double y1, double x2, double y2)
     m_y1 = y1;
     m_x2 = x2;
     m_y2 = y2;
-    const double pad = pixelsToTwips(2);
+    const double pad = pixelsToTwips(scaledPixels(2) + scaledPixels(lineWidth));
     Move(std::min(x1, x2) - pad, std::min(y1, y2) - pad, std::abs(x2 - x1) + 2 * pad, std::abs(y2 - y1) + 2 * pad);
     update();
 }
@@ -447,15 +461,17 @@ void Line::paintEvent(QPaintEvent *)
         // Filled whole pixels: a smoothed pen on a pixel boundary would smear the line over two
         // rows in a darker shade of its colour.
         const QPoint from(std::min(a.x(), b.x()), std::min(a.y(), b.y()));
-        const QPoint to(std::max(a.x(), b.x()) + lineWidth - 1, std::max(a.y(), b.y()) + lineWidth - 1);
+        const int w = scaledPixels(lineWidth);
+        const QPoint to(std::max(a.x(), b.x()) + w - 1, std::max(a.y(), b.y()) + w - 1);
         p.fillRect(QRect(from, to), m_color);
         return;
     }
     // A slanted line is smoothed, through the pixel centres so that its ends sit where an
     // upright line from the same point would start.
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(m_color, lineWidth, Qt::SolidLine, Qt::FlatCap));
-    const QPointF centre(0.5, 0.5);
+    const int w = scaledPixels(lineWidth);
+    p.setPen(QPen(m_color, w, Qt::SolidLine, Qt::FlatCap));
+    const QPointF centre(w / 2.0, w / 2.0);
     p.drawLine(QPointF(a) + centre, QPointF(b) + centre);
 }
 

@@ -26,6 +26,10 @@ quint32 backColor(const QWidget *w);
 bool showsKeyboardFocus(const QWidget *w);
 void followInputKind();
 
+// An outline just inside r, as wide as the pen (a pen the designs give one pixel wide, already
+// at the display scale), so that outlines grow with the windows and still meet the edges.
+void drawOutline(QPainter &p, const QRect &r, const QPen &pen);
+
 // A label: wraps words at its width and breaks lines at CR LF; its caption is kept exactly as
 // set (leading blanks and runs of blanks included).
 class Label : public QLabel, public ControlBase {

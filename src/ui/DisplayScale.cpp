@@ -11,6 +11,30 @@ bool isOfferedScale(double factor)
     return std::isfinite(factor) && factor >= 1.0 && factor <= largestScale;
 }
 
+std::optional<double> readOfferedScale(std::string_view text)
+{
+    // Digits with at most one point, nothing else: no sign, exponent, blanks or "inf".
+    double whole = 0, fraction = 0, place = 1;
+    bool digits = false, point = false;
+    for (const char c : text) {
+        if (c == '.' && !point) {
+            point = true;
+        } else if (c >= '0' && c <= '9') {
+            digits = true;
+            if (point)
+                fraction += (c - '0') * (place /= 10);
+            else if (whole < 1e6)
+                whole = whole * 10 + (c - '0');
+        } else {
+            return std::nullopt;
+        }
+    }
+    const double factor = whole + fraction;
+    if (!digits || !isOfferedScale(factor))
+        return std::nullopt;
+    return factor;
+}
+
 double chooseDisplayScale(
     double availableWidth, double availableHeight, std::span<const WindowExtent> windows, std::optional<double> chosen)
 {

@@ -2,6 +2,7 @@
 #pragma once
 #include <optional>
 #include <span>
+#include <string_view>
 
 // The one display scale of a run: how many screen pixels each pixel of the window designs takes.
 // The program asks once, when it starts, with the available area of the screen it opens on (in
@@ -22,6 +23,9 @@ inline constexpr double largestScale = 4.0;
 
 // The scale the user asked for (--scale), if it is one the program offers.
 bool isOfferedScale(double factor);
+// The scale written on the command line ("1.5"), if it is a number the program offers;
+// read the same whatever the user's locale.
+std::optional<double> readOfferedScale(std::string_view text);
 
 // The largest scale, in steps of 0.25 from 1 up to 4, at which every window fits the available
 // area; where even 1 does not fit, the scale just small enough to fit, but never below 0.75. A

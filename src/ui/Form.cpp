@@ -8,8 +8,10 @@
 #include "ui/Timer.h"
 #include "ui/Twips.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenu>
@@ -18,6 +20,8 @@
 #include <QStyle>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
+#include <cmath>
 
 namespace ui {
 
@@ -396,10 +400,60 @@ void Form::setBackColor(quint32 bgr)
     ui::setBackColor(view()->client(), bgr);
 }
 
+QSizeF Form::designExtent() const
+{
+    const FormDesign design = formDesign();
+    double right = design.clientWidth, bottom = design.clientHeight;
+    bool menus = false, toolBar = false, statusBar = false;
+    for (const ControlSlot *slot : m_slots) {
+        for (const ControlDesign &row : slot->rows()) {
+            switch (row.kind) {
+            case Kind::Menu:
+            case Kind::MenuItem:
+            case Kind::Separator:
+                menus = true;
+                continue;
+            case Kind::Timer:
+                continue;
+            case Kind::ToolBar:
+                toolBar = true;
+                continue;
+            case Kind::StatusBar:
+                statusBar = true;
+                continue;
+            case Kind::Line: // its two ends
+                if (!row.containerSlot) {
+                    right = std::max({ right, row.left, row.width });
+                    bottom = std::max({ bottom, row.top, row.height });
+                }
+                continue;
+            default:
+                break;
+            }
+            if (!row.containerSlot) {
+                right = std::max(right, row.left + row.width);
+                bottom = std::max(bottom, row.top + row.height);
+            }
+        }
+    }
+    const double perTwip = logicalDpi() / 1440.0;
+    // The bars at scale 1 as the style draws them: a line of the application's text with its
+    // margins, and the tool bar's 16-pixel icons with theirs.
+    const int line = QFontMetrics(QApplication::font()).height();
+    const double bars = (menus ? line + 10 : 0) + (toolBar ? 16 + 14 : 0) + (statusBar ? line + 10 : 0);
+    return { right * perTwip, bottom * perTwip + bars };
+}
+
 void Form::PSet(double x, double y, quint32 bgr)
 {
-    const double scale = logicalDpi() / 1440.0;
-    view()->client()->setPoint(int(x * scale), int(y * scale), vbColor(bgr));
+    // A point is one pixel of the design, so at any display scale it covers the same share of
+    // the window: from where its pixel starts to where the next one does.
+    const double k = pixelsPerTwip();
+    const double designPixel = 1440.0 / logicalDpi();
+    const QPoint from(int(std::floor(x * k)), int(std::floor(y * k)));
+    const QPoint to(int(std::floor((x + designPixel) * k)), int(std::floor((y + designPixel) * k)));
+    view()->client()->setDot(
+        QRect(from, QSize(std::max(1, to.x() - from.x()), std::max(1, to.y() - from.y()))), vbColor(bgr));
 }
 
 void Form::PopupMenu(QAction *topMenu)

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <QSizeF>
 #include <cstdint>
 #include <type_traits>
 #include <vector>
@@ -70,6 +71,11 @@ public:
     void setCaption(const QString &caption);
     quint32 BackColor() const;
     void setBackColor(quint32 bgr);
+
+    // What the window's design takes on the screen at display scale 1, in device-independent
+    // pixels: its client area, the controls that reach beyond it, and its menu bar and bars. The
+    // window manager's frame comes on top. Needs no loaded view.
+    QSizeF designExtent() const;
 
     // A point of the window's persistent background, which survives repaints.
     void PSet(double x, double y, quint32 bgr);

@@ -21,12 +21,13 @@ ClientArea::ClientArea(QWidget *parent)
     setAutoFillBackground(true);
 }
 
-void ClientArea::setPoint(int x, int y, const QColor &color)
+void ClientArea::setDot(const QRect &dot, const QColor &color)
 {
-    if (x < 0 || y < 0)
+    const QRect r = dot.intersected(QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    if (r.isEmpty())
         return;
-    if (x >= m_background.width() || y >= m_background.height()) {
-        QImage grown(std::max(m_background.width(), x + 64), std::max(m_background.height(), y + 64),
+    if (r.right() >= m_background.width() || r.bottom() >= m_background.height()) {
+        QImage grown(std::max(m_background.width(), r.right() + 64), std::max(m_background.height(), r.bottom() + 64),
             QImage::Format_ARGB32_Premultiplied);
         grown.fill(Qt::transparent);
         QPainter p(&grown);
@@ -34,8 +35,11 @@ void ClientArea::setPoint(int x, int y, const QColor &color)
         p.end();
         m_background = std::move(grown);
     }
-    m_background.setPixelColor(x, y, color);
-    update(x, y, 1, 1);
+    if (r.width() == 1 && r.height() == 1)
+        m_background.setPixelColor(r.topLeft(), color);
+    else
+        QPainter(&m_background).fillRect(r, color);
+    update(r);
 }
 
 void ClientArea::dock(ToolBar *toolBar)

@@ -17,7 +17,7 @@ class ClientArea : public QWidget {
     Q_OBJECT
 public:
     explicit ClientArea(QWidget *parent = nullptr);
-    void setPoint(int x, int y, const QColor &color);
+    void setDot(const QRect &dot, const QColor &color);
     const QImage &background() const { return m_background; }
     void dock(ToolBar *toolBar);
     void dock(StatusBar *statusBar);

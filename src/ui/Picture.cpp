@@ -4,6 +4,7 @@
 #include "ui/Accessible.h"
 #include "ui/Controls.h"
 #include "ui/PickAndPlace.h"
+#include "ui/Pictures.h"
 #include "ui/Program.h"
 #include "ui/Twips.h"
 
@@ -86,6 +87,8 @@ void Image::setPicturePath(const QString &path)
             connect(m_movie, &QMovie::frameChanged, this, [this] { update(); });
             m_movie->jumpToFrame(0);
             m_pixmap = m_movie->currentPixmap();
+            m_path = path;
+            m_fitted.clear();
             if (isVisible())
                 m_movie->start();
             update();
@@ -94,19 +97,45 @@ void Image::setPicturePath(const QString &path)
         }
         delete movie;
     }
-    setPicture(sharpPixmap(path));
+    setPicture(scaledPicture(path));
+    m_path = path;
 }
 
 void Image::setPicture(const QPixmap &pixmap)
 {
     m_pixmap = pixmap;
+    m_path.clear();
+    m_fitted.clear();
     update();
     updateGeometry();
 }
 
 QPixmap Image::Picture() const
 {
-    return m_movie ? m_movie->currentPixmap() : m_pixmap;
+    if (!m_movie)
+        return m_pixmap;
+    if (displayScale() == 1.0)
+        return m_movie->currentPixmap();
+    // An animation's frames are drawn at the display scale from their vector sources.
+    const QSizeF design = m_movie->currentPixmap().deviceIndependentSize();
+    const QPixmap frame = vectorPicture(
+        m_path, QSize(scaledPixels(design.width()), scaledPixels(design.height())), m_movie->currentFrameNumber());
+    return frame.isNull() ? m_movie->currentPixmap() : frame;
+}
+
+QPixmap Image::fitted() const
+{
+    if (displayScale() == 1.0 || m_path.isEmpty())
+        return Picture();
+    if (m_fittedSize != size()) {
+        m_fitted.clear();
+        m_fittedSize = size();
+    }
+    const int frame = m_movie ? m_movie->currentFrameNumber() : 0;
+    auto it = m_fitted.find(frame);
+    if (it == m_fitted.end())
+        it = m_fitted.insert(frame, vectorPicture(m_path, size(), frame));
+    return it->isNull() ? Picture() : *it;
 }
 
 void Image::setStretch(bool stretch)
@@ -123,7 +152,7 @@ QSize Image::sizeHint() const
 
 void Image::paintEvent(QPaintEvent *)
 {
-    const QPixmap p = Picture();
+    const QPixmap p = m_stretch ? fitted() : Picture();
     if (p.isNull())
         return;
     QPainter painter(this);
@@ -140,13 +169,12 @@ void Image::paintEvent(QPaintEvent *)
     painter.setOpacity(1.0);
     if (lifted) {
         // Black and white together show on every back colour.
-        painter.setPen(QPen(Qt::black, 1));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-        painter.setPen(QPen(Qt::white, 2));
-        painter.drawRect(rect().adjusted(2, 2, -2, -2));
+        const int b = scaledPixels(1);
+        drawOutline(painter, rect(), QPen(Qt::black, b, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setPen(QPen(Qt::white, 2 * b));
+        painter.drawRect(rect().adjusted(2 * b, 2 * b, -2 * b, -2 * b));
     } else if (showsKeyboardFocus(this)) {
-        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        drawOutline(painter, rect(), QPen(Qt::black, scaledPixels(1), Qt::DotLine));
     }
 }
 
@@ -340,8 +368,8 @@ void PictureBox::paintEvent(QPaintEvent *e)
     if (!showsKeyboardFocus(this))
         return;
     QPainter painter(this);
-    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-    painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    const int in = scaledPixels(2);
+    drawOutline(painter, rect().adjusted(in, in, -in, -in), QPen(Qt::black, scaledPixels(1), Qt::DotLine));
 }
 
 bool PictureBox::onOwnSurface(const QPointF &at) const

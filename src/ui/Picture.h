@@ -3,6 +3,7 @@
 #include "ui/ControlBase.h"
 
 #include <QFrame>
+#include <QHash>
 #include <QPixmap>
 #include <QPointer>
 
@@ -82,7 +83,13 @@ private:
     // (a splash showing the markers) it would only hang on the cursor with nowhere to go.
     bool hasPlaceToLand() const;
     void togglePickedUp();
+    // The picture drawn to fill the image (a stretched picture at a display scale other than
+    // 1), afresh from its vector source for each size and frame.
+    QPixmap fitted() const;
     QPixmap m_pixmap;
+    QString m_path; // where the picture came from, while it is the one shown
+    mutable QHash<int, QPixmap> m_fitted; // by frame, for m_fittedSize
+    mutable QSize m_fittedSize;
     QMovie *m_movie = nullptr;
     bool m_stretch = false;
     bool m_automaticDrag = false;

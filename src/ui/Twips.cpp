@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 namespace ui {
@@ -14,14 +15,39 @@ double logicalDpi()
     return dpi > 0 ? dpi : 96.0;
 }
 
+namespace {
+double g_displayScale = 1.0;
+} // namespace
+
+double displayScale()
+{
+    return g_displayScale;
+}
+
+void setDisplayScale(double scale)
+{
+    g_displayScale = scale > 0 && std::isfinite(scale) ? scale : 1.0;
+}
+
+int scaledPixels(double designPixels)
+{
+    const int n = int(std::lround(designPixels * g_displayScale));
+    return designPixels >= 1 ? std::max(n, 1) : n;
+}
+
+double pixelsPerTwip()
+{
+    return logicalDpi() / 1440.0 * g_displayScale;
+}
+
 int twipsToPixels(double twips)
 {
-    return int(std::lround(twips * logicalDpi() / 1440.0));
+    return int(std::lround(twips * pixelsPerTwip()));
 }
 
 double pixelsToTwips(int pixels)
 {
-    return pixels * 1440.0 / logicalDpi();
+    return pixels / pixelsPerTwip();
 }
 
 QRect twipsRect(double left, double top, double width, double height)

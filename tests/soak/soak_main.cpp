@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The whole-program soak: plays Playhaven at random from start to end and round again,
 // checking the games' invariants after every step. Usage:
-//   soak [--steps N] [--seconds S] [--seed X] [--verbose]
+//   soak [--steps N] [--seconds S] [--seed X] [--scale F] [--verbose]
 #include "SoakAgent.h"
 #include "SoakInvariants.h"
 
@@ -64,6 +64,11 @@ int main(int argc, char *argv[])
             ++i;
         } else if (a == QLatin1String("--seed")) {
             options.seed = next.toULongLong();
+            ++i;
+        } else if (a == QLatin1String("--scale")) {
+            // Every window drawn at this display scale: drops and picks then land through
+            // pixels of another size, by the same rules.
+            ui::useDisplayScale(next.toDouble());
             ++i;
         } else if (a == QLatin1String("--verbose")) {
             options.verbose = true;

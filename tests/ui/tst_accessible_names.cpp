@@ -3,6 +3,7 @@
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
 #include "ui/Accessible.h"
+#include "ui/Pictures.h"
 
 #include <QAccessible>
 #include <QMenu>
