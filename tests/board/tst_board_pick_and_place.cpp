@@ -3,6 +3,7 @@
 #include "board/frmBrookhop.h"
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
+#include "ui/Application.h"
 #include "ui/PickAndPlace.h"
 
 #include <QTest>
@@ -38,7 +39,21 @@ class BoardPickAndPlaceTest : public QObject {
     ProgramFixture fx;
 
 private slots:
-    void init() { fx.restart(); }
+    // Every case at the design's own size and with the board drawn half as large again, where
+    // the same stones lie under other pixels.
+    void initTestCase_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("scale 1") << 1.0;
+        QTest::newRow("scale 1.5") << 1.5;
+    }
+    void init()
+    {
+        fx.restart();
+        QFETCH_GLOBAL(double, scale);
+        ui::useDisplayScale(scale);
+    }
+    void cleanupTestCase() { ui::useDisplayScale(1.0); }
 
     void aClickPicksTheMarkerUpAndAClickOnTheSpunStonePutsItDown()
     {

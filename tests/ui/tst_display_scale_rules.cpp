@@ -70,6 +70,17 @@ private slots:
         QVERIFY(!ui::isOfferedScale(4.01));
         QVERIFY(!ui::isOfferedScale(qInf()));
     }
+
+    void theCommandLineScaleIsReadAsWritten()
+    {
+        QCOMPARE(ui::readOfferedScale("1"), std::optional<double>(1.0));
+        QCOMPARE(ui::readOfferedScale("1.5"), std::optional<double>(1.5));
+        QCOMPARE(ui::readOfferedScale("2.25"), std::optional<double>(2.25));
+        QCOMPARE(ui::readOfferedScale("4."), std::optional<double>(4.0));
+        for (const char *wrong : { "", ".", "0.5", "4.5", "1,5", "-1", "+2", "1e0", "inf", "nan", " 2", "2x", "1.5.0",
+                 "99999999999999999999" })
+            QVERIFY2(!ui::readOfferedScale(wrong), wrong);
+    }
 };
 
 PLAYHAVEN_TEST(DisplayScaleRulesTest)

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TestForms.h"
+#include "support/ProgramFixture.h"
+#include "support/TestMain.h"
+#include "ui/Application.h"
+#include "ui/Pictures.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QHash>
+#include <QTest>
+
+using ui::form;
+
+// At a display scale other than 1 the whole design grows alike: a control left at its design
+// size, a font that keeps its points or a picture stretched from a small bitmap would break the
+// proportions a child sees.
+class DisplayScaleTest : public QObject {
+    Q_OBJECT
+    ProgramFixture fx;
+
+    // Every control of the probe window by name, with its geometry and font size, at `scale`.
+    struct Built {
+        QHash<QString, QRect> geometry;
+        QHash<QString, double> points;
+        double applicationPoints = 0; // message boxes, menus and bars
+    };
+    Built buildAt(double scale)
+    {
+        fx.restart();
+        ui::useDisplayScale(scale);
+        ProbeForm &f = form<ProbeForm>();
+        f.load();
+        Built built;
+        built.applicationPoints = QApplication::font().pointSizeF();
+        for (QWidget *w : f.view()->client()->findChildren<QWidget *>()) {
+            if (w->objectName().isEmpty())
+                continue;
+            built.geometry.insert(w->objectName(), w->geometry());
+            built.points.insert(w->objectName(), w->font().pointSizeF());
+        }
+        return built;
+    }
+
+private slots:
+    void cleanup() { ui::useDisplayScale(1.0); }
+
+    void everyControlGrowsWithTheScale()
+    {
+        const Built one = buildAt(1.0);
+        const Built larger = buildAt(1.5);
+        QVERIFY(one.geometry.size() >= 8);
+        QCOMPARE(larger.applicationPoints, one.applicationPoints * 1.5);
+        QCOMPARE(larger.geometry.keys().size(), one.geometry.keys().size());
+        for (auto it = one.geometry.cbegin(); it != one.geometry.cend(); ++it) {
+            const QRect a = it.value(), b = larger.geometry.value(it.key());
+            const QString where = it.key();
+            // Rounding to whole pixels moves an edge by at most one.
+            QVERIFY2(std::abs(b.x() - a.x() * 1.5) <= 1 && std::abs(b.y() - a.y() * 1.5) <= 1, qPrintable(where));
+            QVERIFY2(std::abs(b.width() - a.width() * 1.5) <= 1 && std::abs(b.height() - a.height() * 1.5) <= 1,
+                qPrintable(where));
+            QCOMPARE(larger.points.value(it.key()), one.points.value(it.key()) * 1.5);
+        }
+    }
+
+    void picturesAreDrawnFromTheirVectorsAtTheSizeShown()
+    {
+        buildAt(1.5);
+        const QPixmap icon = form<ProbeForm>().imgMarker(0)->DragIcon();
+        QCOMPARE(icon.deviceIndependentSize(), QSizeF(48, 48)); // a 32-pixel icon at 1.5
+        QVERIFY(!ui::vectorSourceOf(":/icons/bicycle32.png").isEmpty());
+        QCOMPARE(icon.toImage(), ui::vectorPicture(":/icons/bicycle32.png", QSize(48, 48)).toImage());
+    }
+
+    void theBackgroundsPointsCoverTheSameShareOfTheWindow()
+    {
+        buildAt(1.5);
+        ProbeForm &f = form<ProbeForm>();
+        const double pixel = 1440.0 / ui::logicalDpi(); // one design pixel, in twips
+        for (int i = 0; i < 20; ++i)
+            f.PSet((10 + i) * pixel, 10 * pixel, ui::Colours::yellow);
+        // Twenty design pixels side by side make thirty screen pixels, without a gap; the row
+        // starts at design pixel 10, screen pixel 15, and is one and a half pixels high, here 1.
+        const QImage &bg = f.view()->client()->background();
+        const QColor yellow(255, 255, 0);
+        int covered = 0;
+        for (int x = 0; x < bg.width(); ++x)
+            covered += bg.pixelColor(x, 15) == yellow ? 1 : 0;
+        QCOMPARE(covered, 30);
+        QCOMPARE(bg.pixelColor(15, 15), yellow);
+        QCOMPARE(bg.pixelColor(44, 15), yellow);
+        QVERIFY(bg.pixelColor(15, 16) != yellow);
+    }
+};
+
+PLAYHAVEN_TEST(DisplayScaleTest)
+#include "tst_display_scale.moc"
