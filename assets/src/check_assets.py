@@ -12,6 +12,7 @@ import struct
 import subprocess
 import sys
 import tempfile
+import xml.etree.ElementTree as ET
 import zlib
 
 SRC = os.path.dirname(os.path.abspath(__file__))
@@ -118,12 +119,131 @@ def lzw_decode(packed, min_size):
     return out
 
 
+SVG = '{http://www.w3.org/2000/svg}'
+SVG_SHAPES = {'rect': {'x', 'y', 'width', 'height', 'fill'},
+              'circle': {'cx', 'cy', 'r', 'fill'},
+              'polygon': {'points', 'fill'}}
+NUMBER = re.compile(r'-?\d+(\.\d{1,3})?$')
+
+
+def read_svg(rel, data):
+    """(width, height, [(tag, attributes)]), noting every element, attribute
+    or number outside the plain filled shapes the program's renderer is given;
+    the shapes are None if anything was noted."""
+    known = len(problems)
+    try:
+        root = ET.fromstring(data)
+    except ET.ParseError as e:
+        check(False, '%s is not well-formed XML: %s' % (rel, e))
+        return 0, 0, None
+    check(root.tag == SVG + 'svg', '%s: the root is %s' % (rel, root.tag))
+    box = root.get('viewBox', '').split()
+    check(len(box) == 4 and all(NUMBER.match(v) for v in box) and box[:2] == ['0', '0'],
+          '%s: viewBox %r' % (rel, root.get('viewBox')))
+    w, h = (int(v) for v in box[2:]) if len(box) == 4 else (0, 0)
+    check((root.get('width'), root.get('height')) == (str(w), str(h)),
+          '%s: width and height are not the viewBox size' % rel)
+    shapes = []
+    for el in root:
+        tag = el.tag[len(SVG):] if el.tag.startswith(SVG) else el.tag
+        extra = set(el.attrib) - SVG_SHAPES.get(tag, set())
+        check(tag in SVG_SHAPES and not extra and len(el) == 0 and not (el.text or '').strip(),
+              '%s: <%s> %s is not a plain filled shape' % (rel, tag, sorted(extra)))
+        fill = el.get('fill', '')
+        check(re.match(r'#[0-9a-f]{6}$', fill) is not None, '%s: fill %r' % (rel, fill))
+        numeric = SVG_SHAPES.get(tag, set()) - {'fill', 'points'}
+        nums = [v for k, v in el.attrib.items() if k in numeric]
+        nums += re.split(r'[ ,]', el.get('points', '')) if tag == 'polygon' else []
+        check(all(NUMBER.match(v) for v in nums), '%s: <%s> has a malformed number' % (rel, tag))
+        shapes.append((tag, el.attrib))
+    return w, h, shapes if len(problems) == known else None
+
+
+def paint_svg(shapes, width, height, scale):
+    """A raster canvas painted with the SVG's shapes in order.  Polygons are
+    filled by the winding rule, as an SVG renderer fills them, not by the
+    generator's even-odd scan, so traced outlines that overlap themselves
+    are checked for what they really show."""
+    cv = draw_assets.Canvas(width * scale, height * scale, scale, 1)
+    for tag, a in shapes:
+        rgb = tuple(int(a['fill'][i:i + 2], 16) for i in (1, 3, 5))
+        check(rgb in draw_assets.COLOURS, 'fill %s is not in the palette' % a['fill'])
+        c = draw_assets.COLOURS.index(rgb) if rgb in draw_assets.COLOURS else draw_assets.INK
+        if tag == 'circle':
+            cv.circle(float(a['cx']), float(a['cy']), float(a['r']), c)
+            continue
+        if tag == 'rect':
+            x, y = float(a.get('x', 0)), float(a.get('y', 0))
+            w, h = float(a['width']), float(a['height'])
+            pts = [(x, y), (x + w, y), (x + w, y + h), (x, y + h)]
+        else:
+            pts = [tuple(map(float, p.split(','))) for p in a['points'].split()]
+        pts = [cv._pt(x, y) for x, y in pts]
+        edges = list(zip(pts, pts[1:] + pts[:1]))
+        for j in cv._rows(min(y for _, y in pts), max(y for _, y in pts)):
+            yc = j + 0.5
+            xs = sorted((x0 + (yc - y0) * (x1 - x0) / (y1 - y0), 1 if y1 > y0 else -1)
+                        for (x0, y0), (x1, y1) in edges if (y0 <= yc) != (y1 <= yc))
+            winding = 0
+            for (xa, d), (xb, _) in zip(xs, xs[1:]):
+                winding += d
+                if winding:
+                    cv._span(j, xa, xb, c)
+    return cv
+
+
+def differing(rows_a, rows_b):
+    """How many pixels differ clearly (by more than a quarter in a channel);
+    smoothed edges may differ a little where the SVG rounds coordinates or
+    traces a round join with points."""
+    return sum(max(abs(p - q) for p, q in zip(a, b)) > 64
+               for ra, rb in zip(rows_a, rows_b) for a, b in zip(ra, rb))
+
+
+def check_vectors(png):
+    """Each SVG must be a plain one, no bigger than it need be, and show the
+    same picture as the bitmap drawn at the size whose detail it carries."""
+    def svg(rel, size):
+        with open(os.path.join(ASSETS, rel), 'rb') as f:
+            data = f.read()
+        check(len(data) < 40000, '%s is %d bytes' % (rel, len(data)))
+        w, h, shapes = read_svg(rel, data)
+        check(shapes is None or (w, h) == size, '%s: viewBox is %dx%d' % (rel, w, h))
+        return shapes if (w, h) == size else None
+
+    def shade(key):  # a sample the SVG left unpainted shows as magenta
+        return (255, 0, 255) if 0 in key[:2] else draw_assets.blend(key)
+
+    for name in ('bicycle', 'cars', 'plane', 'rocket', 'face'):
+        shapes = svg('vector/%s.svg' % name, (32, 32))
+        if shapes is None:
+            continue
+        _, _, rows = png('icons/%s32@2x.png' % name)
+        n = differing(paint_svg(shapes, 32, 32, 2).pixels(), rows)
+        check(n <= 4, 'vector/%s.svg differs from the 64 px picture in %d pixels' % (name, n))
+    shapes = svg('vector/bigfoot.svg', (110, 140))
+    _, _, rows = png('pictures/bigfoot@2x.png')
+    n = differing(paint_svg(shapes, 110, 140, 2).pixels(), rows) if shapes is not None else 0
+    check(n <= 12, 'vector/bigfoot.svg differs from bigfoot@2x.png in %d pixels' % n)
+    for frame in range(8):
+        shapes = svg('vector/spinner-%d.svg' % frame, (110, 140))
+        if shapes is None:
+            continue
+        cv = draw_assets.Canvas(110, 140, 1, 1.6, draw_assets.CREAM)
+        draw_assets.spinner(cv, frame)
+        drawn = [[draw_assets.blend(k) for k in row] for row in cv.two_colour_pixels()]
+        painted = [[shade(k) for k in row]
+                   for row in paint_svg(shapes, 110, 140, 1).two_colour_pixels()]
+        n = differing(painted, drawn)
+        check(n <= 4, 'vector/spinner-%d.svg differs from its frame in %d pixels' % (frame, n))
+
+
 def main():
     with open(os.path.join(ASSETS, 'assets.qrc')) as f:
         listed = set(re.findall(r'<file>([^<]+)</file>', f.read()))
     made = {os.path.relpath(os.path.join(d, n), ASSETS)
             for d, _, names in os.walk(ASSETS) for n in names
-            if n.endswith(('.png', '.gif', '.ico'))}
+            if n.endswith(('.png', '.gif', '.ico', '.svg'))}
     check(listed == made, 'assets.qrc and the files differ: %s' % sorted(listed ^ made))
 
     def png(rel):
@@ -178,6 +298,8 @@ def main():
         check(rows == drawn[n], 'spinner.gif frame %d does not decode to what was drawn' % n)
     check(drawn[8] == drawn[0], 'the spinner does not come back to its first frame')
     check(all(drawn[n] != drawn[n + 1] for n in range(8)), 'the spinner stands still')
+
+    check_vectors(png)
 
     with tempfile.TemporaryDirectory() as tmp:
         subprocess.run([sys.executable, os.path.join(SRC, 'draw_assets.py'), tmp],

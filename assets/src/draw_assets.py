@@ -9,7 +9,9 @@ Run from the repository root:   python3 assets/src/draw_assets.py [OUTDIR]
 Every shape is painted with one of 16 colours onto a grid with SS x SS
 samples per pixel; each pixel is the average of its samples, which smooths
 the edges.  PNG, GIF and ICO files are written here with zlib and struct
-only, without timestamps, so each run gives the same bytes.
+only, without timestamps, so each run gives the same bytes.  The same
+drawings are also recorded, shape by shape, as SVG files (SvgCanvas), which
+the program renders at display scales the bitmaps do not cover.
 """
 import math
 import os
@@ -52,16 +54,11 @@ def star_points(cx, cy, r, tips=5):
             for i in range(2 * tips)]
 
 
-class Canvas:
-    """A supersampled grid of colour indices, drawn on in design units."""
-
-    def __init__(self, width, height, scale, outline_px, background=0):
-        self.width, self.height = width, height
-        self.cols, self.rows = width * SS, height * SS
-        self.k = scale * SS                     # samples per design unit
-        self.ow = outline_px / scale            # outline width, design units
-        self.grid = bytearray([background]) * (self.cols * self.rows)
-        self.place(0, 0, 1)
+class Shapes:
+    """The drawing API shared by the raster and the vector canvas: shapes are
+    given in design units, moved and scaled by place(), and every compound
+    shape is built from circle() and polygon() alone, so both canvases paint
+    exactly the same pieces in the same order."""
 
     def place(self, x, y, s):
         """Later shapes are moved by (x, y) and scaled by s."""
@@ -69,6 +66,59 @@ class Canvas:
 
     def _pt(self, x, y):
         return (self.ox + x * self.s) * self.k, (self.oy + y * self.s) * self.k
+
+    def line(self, p, q, w, c):
+        """A thick line with round ends."""
+        (x0, y0), (x1, y1) = p, q
+        d = math.hypot(x1 - x0, y1 - y0)
+        if d > 0:
+            nx, ny = (y0 - y1) / d * w / 2, (x1 - x0) / d * w / 2
+            self.polygon([(x0 + nx, y0 + ny), (x1 + nx, y1 + ny),
+                          (x1 - nx, y1 - ny), (x0 - nx, y0 - ny)], c)
+        self.circle(x0, y0, w / 2, c)
+        self.circle(x1, y1, w / 2, c)
+
+    def path(self, pts, w, c, closed=False):
+        pts = list(pts) + (list(pts[:1]) if closed else [])
+        for p, q in zip(pts, pts[1:]):
+            self.line(p, q, w, c)
+
+    def ring(self, cx, cy, r, inner, c):
+        """A disc of colour c with a clear hole, through which whatever lies
+        under the picture shows."""
+        self.circle(cx, cy, r, c)
+        self.circle(cx, cy, inner, 0)
+
+    # Shapes with an ink outline of self.ow centred on their edge ----------
+    def o_circle(self, cx, cy, r, c):
+        ow = self.ow / self.s
+        self.circle(cx, cy, r + ow / 2, INK)
+        self.circle(cx, cy, r - ow / 2, c)
+
+    def o_poly(self, pts, c):
+        self.polygon(pts, c)
+        self.path(pts, self.ow / self.s, INK, closed=True)
+
+    def o_ellipse(self, cx, cy, rx, ry, c):
+        self.o_poly(ellipse_points(cx, cy, rx, ry), c)
+
+    def o_line(self, p, q, w, c):
+        ow = self.ow / self.s
+        self.line(p, q, w + ow, INK)
+        self.line(p, q, w - ow, c)
+
+
+class Canvas(Shapes):
+    """A supersampled grid of colour indices, drawn on in design units."""
+
+    def __init__(self, width, height, scale, outline_px, background=0):
+        self.width, self.height = width, height
+        self.cols, self.rows = width * SS, height * SS
+        self.k = scale * SS                     # samples per design unit
+        self.ow = outline_px / scale            # outline width, design units
+        self.background = background
+        self.grid = bytearray([background]) * (self.cols * self.rows)
+        self.place(0, 0, 1)
 
     def _span(self, j, x0, x1, c):
         i0 = max(0, math.ceil(x0 - 0.5))
@@ -80,7 +130,6 @@ class Canvas:
     def _rows(self, y0, y1):
         return range(max(0, math.floor(y0)), min(self.rows, math.ceil(y1)))
 
-    # Plain shapes ---------------------------------------------------------
     def circle(self, cx, cy, r, c):
         cx, cy = self._pt(cx, cy)
         r *= self.s * self.k
@@ -100,40 +149,6 @@ class Canvas:
                         for (x0, y0), (x1, y1) in edges if (y0 <= yc) != (y1 <= yc))
             for a, b in zip(xs[0::2], xs[1::2]):
                 self._span(j, a, b, c)
-
-    def line(self, p, q, w, c):
-        """A thick line with round ends."""
-        (x0, y0), (x1, y1) = p, q
-        d = math.hypot(x1 - x0, y1 - y0)
-        if d > 0:
-            nx, ny = (y0 - y1) / d * w / 2, (x1 - x0) / d * w / 2
-            self.polygon([(x0 + nx, y0 + ny), (x1 + nx, y1 + ny),
-                          (x1 - nx, y1 - ny), (x0 - nx, y0 - ny)], c)
-        self.circle(x0, y0, w / 2, c)
-        self.circle(x1, y1, w / 2, c)
-
-    def path(self, pts, w, c, closed=False):
-        pts = list(pts) + (list(pts[:1]) if closed else [])
-        for p, q in zip(pts, pts[1:]):
-            self.line(p, q, w, c)
-
-    # Shapes with an ink outline of self.ow centred on their edge ----------
-    def o_circle(self, cx, cy, r, c):
-        ow = self.ow / self.s
-        self.circle(cx, cy, r + ow / 2, INK)
-        self.circle(cx, cy, r - ow / 2, c)
-
-    def o_poly(self, pts, c):
-        self.polygon(pts, c)
-        self.path(pts, self.ow / self.s, INK, closed=True)
-
-    def o_ellipse(self, cx, cy, rx, ry, c):
-        self.o_poly(ellipse_points(cx, cy, rx, ry), c)
-
-    def o_line(self, p, q, w, c):
-        ow = self.ow / self.s
-        self.line(p, q, w + ow, INK)
-        self.line(p, q, w - ow, c)
 
     # Reading the picture back ----------------------------------------------
     def pixels(self):
@@ -175,6 +190,157 @@ class Canvas:
                 row.append((a,) if q == 0 else (min(a, b), max(a, b), 2) if q == 2 else (a, b, q))
             out.append(row)
         return out
+
+
+def num(v):
+    """A coordinate with at most 3 decimals and no trailing zeros, so the
+    same drawing always gives the same text."""
+    text = ('%.3f' % v).rstrip('0').rstrip('.')
+    return '0' if text == '-0' else text
+
+
+class SvgCanvas(Shapes):
+    """Records the same drawing as filled SVG shapes in design units, for the
+    program to render sharp at whatever size a screen needs.
+
+    Only <rect>, <circle> and <polygon> with a plain fill are written: no
+    strokes, transforms or styles, so any SVG Tiny renderer paints them, in
+    order, just as the raster canvas does."""
+
+    RING_POINTS = 96  # a wheel at 8x stays round to a tenth of a pixel
+
+    def __init__(self, width, height, outline, background=0):
+        self.width, self.height = width, height
+        self.k = 1
+        self.ow = outline                       # outline width, design units
+        self.background = background
+        self.elements = []
+        self.run_colour, self.run = None, set()
+        if background:
+            self._add('<rect width="%d" height="%d"' % (width, height), background)
+        self.place(0, 0, 1)
+
+    def _add(self, shape, c):
+        if not c:
+            raise ValueError('an SVG shape can only paint, it cannot clear')
+        text = '%s fill="#%02x%02x%02x"/>' % ((shape,) + COLOURS[c])
+        if c != self.run_colour:
+            self.run_colour, self.run = c, set()
+        # Painting a shape again over shapes of its own colour changes
+        # nothing but the file size (and darkens smoothed edges a little).
+        if text not in self.run:
+            self.run.add(text)
+            self.elements.append(text)
+
+    def circle(self, cx, cy, r, c):
+        r *= self.s * self.k
+        if r > 0:
+            cx, cy = self._pt(cx, cy)
+            self._add('<circle cx="%s" cy="%s" r="%s"' % (num(cx), num(cy), num(r)), c)
+
+    def polygon(self, pts, c):
+        pts = [(num(x), num(y)) for x, y in (self._pt(x, y) for x, y in pts)]
+        pts = [p for i, p in enumerate(pts) if p != pts[i - 1]] or pts[:1]
+        # Points on the straight line between their neighbours add nothing.
+        vals = [(float(x), float(y)) for x, y in pts]
+        keep = []
+        for i, (x, y) in enumerate(vals):
+            (ax, ay), (bx, by) = vals[i - 1], vals[(i + 1) % len(vals)]
+            span = math.hypot(bx - ax, by - ay)
+            off = abs((bx - ax) * (y - ay) - (by - ay) * (x - ax))
+            between = ((x - ax) * (bx - ax) + (y - ay) * (by - ay) >= 0
+                       and (bx - x) * (bx - ax) + (by - y) * (by - ay) >= 0)
+            if not (span > 0 and off / span < 0.0005 and between):
+                keep.append(pts[i])
+        if len(keep) >= 3:
+            self._add('<polygon points="%s"' % ' '.join('%s,%s' % p for p in keep), c)
+
+    # Joins of a thick path deviate from true round joins by at most this
+    # much (design units): a few hundredths of a pixel even at 8x.
+    ROUND_TOLERANCE = 0.004
+
+    def path(self, pts, w, c, closed=False):
+        """The same thick path as the raster canvas paints, a line and a
+        round join per corner, but traced as one polygon along both sides:
+        a fraction of the size, and no seams where pieces would meet."""
+        pts = [p for i, p in enumerate(pts) if i == 0 or p != pts[i - 1]]
+        if closed and len(pts) > 1 and pts[0] == pts[-1]:
+            pts.pop()
+        if w <= 0 or len(pts) < (3 if closed else 2):
+            return Shapes.path(self, pts, w, c, closed)
+        r = w / 2
+        segs = list(zip(pts, pts[1:] + pts[:1])) if closed else list(zip(pts, pts[1:]))
+        lengths = [math.hypot(q[0] - p[0], q[1] - p[1]) for p, q in segs]
+        normals = [((p[1] - q[1]) / d * r, (q[0] - p[0]) / d * r)
+                   for (p, q), d in zip(segs, lengths)]
+        # A join's inner corner is where the two sides cross, unless the
+        # segments are too short for that; the outer corner is a mitre if
+        # that is as good as round, else a fan of points around the vertex.
+        sides = []
+        for sign in (1, -1):
+            joins, trims = {}, [0.0] * (2 * len(segs))
+            for j in range(len(segs)) if closed else range(1, len(segs)):
+                (ax, ay), (bx, by) = normals[j - 1], normals[j]
+                turn = math.atan2(ax * by - ay * bx, ax * bx + ay * by)
+                inner = sign * (ax * (segs[j][1][0] - segs[j][0][0])
+                                + ay * (segs[j][1][1] - segs[j][0][1])) > 0
+                joins[j] = (turn, inner)
+                if inner:
+                    trims[2 * j - 1] = trims[2 * j] = r * math.tan(abs(turn) / 2)
+            fits = all(trims[2 * i] + trims[2 * i + 1] <= lengths[i] for i in range(len(segs)))
+            side = []
+            for j, (p, q) in enumerate(segs):
+                nx, ny = sign * normals[j][0], sign * normals[j][1]
+                if j in joins:
+                    turn, inner = joins[j]
+                    px, py = p
+                    ax, ay = sign * normals[j - 1][0], sign * normals[j - 1][1]
+                    half = abs(turn) / 2
+                    if inner and fits:
+                        m = 1 / (1 + math.cos(abs(turn)))
+                        side.append((px + (ax + nx) * m, py + (ay + ny) * m))
+                    elif inner:  # through the vertex: overlaps fill as one
+                        side += [(px + ax, py + ay), p, (px + nx, py + ny)]
+                    elif r * (1 / math.cos(half) - 1) <= self.ROUND_TOLERANCE:
+                        m = 1 / (1 + math.cos(abs(turn)))
+                        side.append((px + (ax + nx) * m, py + (ay + ny) * m))
+                    else:
+                        step = 2 * math.acos(1 - self.ROUND_TOLERANCE / r)
+                        n = math.ceil(abs(turn) / step)
+                        a0 = math.atan2(ay, ax)
+                        side += [(px + r * math.cos(a0 + turn * i / n),
+                                  py + r * math.sin(a0 + turn * i / n)) for i in range(n + 1)]
+                else:
+                    side.append((p[0] + nx, p[1] + ny))
+                if not closed and j == len(segs) - 1:  # else the next join ends it
+                    side.append((q[0] + nx, q[1] + ny))
+            sides.append(side)
+        left, right = sides
+        if closed:
+            # Both sides as loops, the right one traced backwards, joined by
+            # a cut whose two edges coincide.
+            self.polygon(left + left[:1] + right[:1] + right[:0:-1] + right[:1], c)
+        else:
+            self.polygon(left + right[::-1], c)
+            self.circle(pts[0][0], pts[0][1], r, c)
+            self.circle(pts[-1][0], pts[-1][1], r, c)
+
+    def ring(self, cx, cy, r, inner, c):
+        # SVG cannot clear what lies below, so the ring is one polygon: the
+        # outer circle one way, then a cut in to the inner circle traced the
+        # other way; the cut's two edges coincide and leave no seam.
+        n = self.RING_POINTS
+        outer = [(cx + r * math.cos(2 * math.pi * i / n), cy + r * math.sin(2 * math.pi * i / n))
+                 for i in range(n)]
+        hole = [(cx + inner * math.cos(2 * math.pi * i / n),
+                 cy + inner * math.sin(2 * math.pi * i / n)) for i in range(n)]
+        self.polygon(outer + outer[:1] + hole[:1] + hole[:0:-1] + hole[:1], c)
+
+    def svg_bytes(self):
+        head = ('<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny"'
+                ' width="%d" height="%d" viewBox="0 0 %d %d">'
+                % (self.width, self.height, self.width, self.height))
+        return '\n'.join([head] + self.elements + ['</svg>', '']).encode()
 
 
 def blend(key):
@@ -273,8 +439,7 @@ def ico_bytes(pngs):
 # `size` is the pixel size being drawn, so small sizes can leave out detail.
 def bicycle(cv, size):
     for cx in (8, 24):
-        cv.circle(cx, 21, 7.6, INK)
-        cv.circle(cx, 21, 5.6 if size > 16 else 5.0, 0)
+        cv.ring(cx, 21, 7.6, 5.6 if size > 16 else 5.0, INK)
         if size > 16:
             for a in range(0, 180, 45):
                 dx, dy = 5.6 * math.cos(math.radians(a)), 5.6 * math.sin(math.radians(a))
@@ -502,6 +667,20 @@ def main():
     save('pictures/spinner.gif', gif_bytes(frames, 10), written)
     for size in (16, 32, 48, 64, 128, 256):
         save('appicon/playhaven-%d.png' % size, icon_png(app_icon, size), written)
+    # Vector sources for every other display scale: the markers with the
+    # detail and outline of their 64 px picture, the pictures with the
+    # outline of their double-size one.
+    for name, draw in zip(MARKS, (bicycle, car, plane, rocket, face)):
+        cv = SvgCanvas(32, 32, OUTLINE_PX[64] / 2)
+        draw(cv, 64)
+        save('vector/%s.svg' % name, cv.svg_bytes(), written)
+    cv = SvgCanvas(110, 140, 1.6 * 2 / 2, CREAM)
+    bigfoot(cv)
+    save('vector/bigfoot.svg', cv.svg_bytes(), written)
+    for frame in range(8):
+        cv = SvgCanvas(110, 140, 1.6, CREAM)
+        spinner(cv, frame)
+        save('vector/spinner-%d.svg' % frame, cv.svg_bytes(), written)
     save('assets.qrc', write_qrc(written), written)
     for rel in written:
         print('%7d  %s' % (os.path.getsize(os.path.join(OUT, rel)), os.path.join(OUT, rel)))
