@@ -42,6 +42,16 @@ public:
             return '*';
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
+    // The room the style leaves around a menu's titles and items grows with the text.
+    QSize sizeFromContents(
+        ContentsType type, const QStyleOption *option, const QSize &contents, const QWidget *widget) const override
+    {
+        const QSize base = QProxyStyle::sizeFromContents(type, option, contents, widget);
+        if (type != CT_MenuBarItem && type != CT_MenuItem)
+            return base;
+        const QSize room = base - contents;
+        return contents + QSize(scaledPixels(room.width()), scaledPixels(room.height()));
+    }
     // The boxes, marks and icons the style draws grow with the windows' display scale.
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {

@@ -135,7 +135,7 @@ void Form::buildView()
     const bool ownBorder = !design.controlBox && design.caption.isEmpty()
         && (design.border == Border::Fixed || design.border == Border::FixedDialog);
     if (ownBorder)
-        v->setDialogFrame(design.border == Border::FixedDialog ? 4 : 1);
+        v->setDialogFrame(scaledPixels(design.border == Border::FixedDialog ? 4 : 1));
     const int frame = 2 * v->dialogFrame();
     const QSize client(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
     v->client()->setMinimumSize(0, 0);

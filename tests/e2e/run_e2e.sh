@@ -43,6 +43,8 @@ export PATH="$bindir:$PATH"
 [ "$(command -v "${exec_cmd%% *}")" = "$bindir/playhaven" ] || fail "Exec=$exec_cmd does not start the installed program"
 
 step "X server and window manager"
+# A screen of today: the program draws its windows at the largest display scale that fits.
+screen=1920x1080
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME= XDG_CACHE_HOME=
 # One try: a fresh Xvfb, then openbox on it, each checked. Their own output goes into the
 # screenshots folder so that a failure can be read there.
@@ -50,12 +52,12 @@ start_x_and_wm() { # TRY
     local display out="$shots_dir/xvfb-output-$1.txt"
     if [ -n "${PLAYHAVEN_E2E_DISPLAY:-}" ]; then
         display=$PLAYHAVEN_E2E_DISPLAY
-        Xvfb ":$display" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 2>"$out" &
+        Xvfb ":$display" -screen 0 ${screen}x24 -dpi 96 -nolisten tcp 2>"$out" &
         xvfb_pid=$!
     else
         rm -f "$work/displayfd"
         mkfifo "$work/displayfd"
-        Xvfb -displayfd 5 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 5>"$work/displayfd" 2>"$out" &
+        Xvfb -displayfd 5 -screen 0 ${screen}x24 -dpi 96 -nolisten tcp 5>"$work/displayfd" 2>"$out" &
         xvfb_pid=$!
         display=""
         read -r -t 20 display <"$work/displayfd" || true
@@ -68,7 +70,7 @@ start_x_and_wm() { # TRY
     export DISPLAY=":$display"
     # The server answering must be this one: a display number another server also answers on
     # (an abstract socket of the same name elsewhere) shows another screen size or dies here.
-    if ! poll 20 sh -c 'xdpyinfo | grep -q "dimensions: *1280x1024 pixels"' >/dev/null ||
+    if ! poll 20 sh -c 'xdpyinfo | grep -q "dimensions: *'"$screen"' pixels"' >/dev/null ||
         ! kill -0 "$xvfb_pid" 2>/dev/null; then
         echo "try $1: no X server of ours on $DISPLAY; Xvfb printed:" >&2
         sed 's/^/    /' "$out" >&2
@@ -106,6 +108,11 @@ app_pid=$!
 step "logon: a wrong password, the hint, then the right one"
 logon=$(wait_title '^Enter Program Password$')
 shot "$logon" logon
+# The display scale, from the logon's client area (6510 twips wide in its table), in quarters;
+# on this screen the designs must be drawn larger than their own size.
+scale_q=$((($(size_of "$logon" | cut -d' ' -f1) * 4 * 15 + 6510 / 2) / 6510))
+echo "display scale $((scale_q / 4)).$((scale_q % 4 * 25))"
+((scale_q >= 6)) || fail "the windows are not drawn larger on a $screen screen (scale ${scale_q}/4)"
 type_into() { click "$logon" "$(px $((2280 + 2415 / 2)))" "$(px $(($1 + 285 / 2)))"; xdotool type --delay 40 "$2"; }
 press_ok() { click "$logon" "$(px $((5040 + 1335 / 2)))" "$(px $((840 + 375 / 2)))"; }
 type_into 720 ann
@@ -143,6 +150,8 @@ wait_gone "$logon" "the logon dialog"
 step "launcher: race until a game button shows"
 menu=$(menu_height "$launcher" 1260 0 0 0)
 [ -n "$menu" ] || fail "no menu bar found on the launcher"
+# The whole Launch Pad, down to its Exit button (bottom at 8055 twips), lies on the screen.
+(($(size_of "$launcher" | cut -d' ' -f2) >= menu + $(px 8055))) || fail "the launcher is cut off at the bottom"
 shot "$launcher" launcher
 click "$launcher" "$(px $((4920 + 120 + 1815 / 2)))" $(($(px $((6720 + 360 + 375 / 2))) + menu))
 game_button_shown() {

@@ -19,8 +19,10 @@ fail() {
 
 step() { echo "[$(date +%T)] $*"; }
 
-# Twips of the window tables to pixels at 96 dpi (15 twips a pixel), rounded.
-px() { echo $(((2 * $1 + 15) / 30)); }
+# Twips of the window tables to pixels at 96 dpi (15 twips a pixel at display scale 1), at the
+# display scale in quarters (scale_q 6 is 1.5), rounded.
+scale_q=4
+px() { echo $(((2 * $1 * scale_q + 60) / 120)); }
 
 # poll SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds; its output is kept.
 poll() {
@@ -59,7 +61,8 @@ untitled_sized() { # WIDTH HEIGHT
         grep -q '"' <<<"$name" && continue # has a title
         grep -q 'MENU' <<<"$name" && continue
         read -r w h < <(xwininfo -id "$id" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}')
-        if ((w >= $1 && w <= $1 + 12 && h >= $2 && h <= $2 + 12)); then
+        # The frame a window draws around itself: up to 12 pixels at scale 1.
+        if ((w >= $1 && w <= $1 + $(px 180) && h >= $2 && h <= $2 + $(px 180))); then
             echo "$id"
             return 0
         fi
@@ -142,13 +145,16 @@ menu_height() { # WIN X R G B
         awk -v want="$(printf '#%02X%02X%02X' "$3" "$4" "$5")" 'NR > 1 && $3 == want { split($1, p, "[,:]"); print p[2]; exit }'
 }
 
-# Horizontal centres of the menu-bar titles: runs of dark text pixels, split at gaps over 8 px.
+# Horizontal centres of the menu-bar titles: runs of dark text pixels, split at gaps over 8 px
+# at scale 1 (wider than the blank between two words of a title).
 menu_titles() { # WIN MENU_HEIGHT
+    local gap
+    gap=$(px 120)
     grab "$1"
     convert "$work/grab.png" -crop "$(size_of "$1" | cut -d' ' -f1)x$(($2 - 6))+0+3" +repage \
         -colorspace Gray -threshold 50% -negate -scale "x1!" -threshold 0 txt:- |
-        awk 'NR > 1 { split($1, p, "[,:]"); x = p[1]; if ($3 ~ /#FFFFFF/) {
-                 if (start == "" || x - last > 8) { if (start != "") print int((start + last) / 2); start = x }
+        awk -v gap="$gap" 'NR > 1 { split($1, p, "[,:]"); x = p[1]; if ($3 ~ /#FFFFFF/) {
+                 if (start == "" || x - last > gap) { if (start != "") print int((start + last) / 2); start = x }
                  last = x } }
              END { if (start != "") print int((start + last) / 2) }'
 }
