@@ -12,7 +12,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:?usage: run_e2e.sh BUILD_DIR}" && pwd)
 work=$(mktemp -d)
-shots_dir="$build/e2e-screenshots"
+shots_dir="${PLAYHAVEN_E2E_SHOTS:-$build/e2e-screenshots}"
 rm -rf "$shots_dir"
 mkdir -p "$shots_dir" "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
@@ -44,7 +44,9 @@ export PATH="$bindir:$PATH"
 
 step "X server and window manager"
 # A screen of today: the program draws its windows at the largest display scale that fits.
-screen=1920x1080
+# PLAYHAVEN_E2E_SCREEN=WxH plays on another size, PLAYHAVEN_E2E_QT_SCALE=F with the toolkit's own
+# scale factor F on top.
+screen=${PLAYHAVEN_E2E_SCREEN:-1920x1080}
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME= XDG_CACHE_HOME=
 # One try: a fresh Xvfb, then openbox on it, each checked. Their own output goes into the
 # screenshots folder so that a failure can be read there.
@@ -102,17 +104,19 @@ echo "display $DISPLAY, openbox running"
 
 step "start from the desktop entry: $exec_cmd"
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI
+[ -z "${PLAYHAVEN_E2E_QT_SCALE:-}" ] || export QT_SCALE_FACTOR=$PLAYHAVEN_E2E_QT_SCALE
 QT_QPA_PLATFORM=xcb sh -c "exec $exec_cmd" >"$shots_dir/program-output.txt" 2>&1 &
 app_pid=$!
 
 step "logon: a wrong password, the hint, then the right one"
 logon=$(wait_title '^Enter Program Password$')
 shot "$logon" logon
-# The display scale, from the logon's client area (6510 twips wide in its table), in quarters;
-# on this screen the designs must be drawn larger than their own size.
-scale_q=$((($(size_of "$logon" | cut -d' ' -f1) * 4 * 15 + 6510 / 2) / 6510))
-echo "display scale $((scale_q / 4)).$((scale_q % 4 * 25))"
-((scale_q >= 6)) || fail "the windows are not drawn larger on a $screen screen (scale ${scale_q}/4)"
+# The display scale, from the logon's client area (6510 twips wide in its table), in hundredths;
+# on the usual screen the designs must be drawn larger than their own size.
+scale_c=$((($(size_of "$logon" | cut -d' ' -f1) * 100 * 15 + 6510 / 2) / 6510))
+echo "display scale $((scale_c / 100)).$(printf %02d $((scale_c % 100)))"
+[ "$screen" != 1920x1080 ] || [ -n "${QT_SCALE_FACTOR:-}" ] || ((scale_c >= 150)) ||
+    fail "the windows are not drawn larger on a $screen screen (scale ${scale_c}/100)"
 type_into() { click "$logon" "$(px $((2280 + 2415 / 2)))" "$(px $(($1 + 285 / 2)))"; xdotool type --delay 40 "$2"; }
 press_ok() { click "$logon" "$(px $((5040 + 1335 / 2)))" "$(px $((840 + 375 / 2)))"; }
 type_into 720 ann
@@ -148,7 +152,8 @@ launcher=$(wait_title '^Skydash$')
 wait_gone "$logon" "the logon dialog"
 
 step "launcher: race until a game button shows"
-menu=$(menu_height "$launcher" 1260 0 0 0)
+# The menu bar ends where the black sky starts, at the right, beyond the star field.
+menu=$(menu_height "$launcher" $(($(size_of "$launcher" | cut -d' ' -f1) - 20)) 0 0 0)
 [ -n "$menu" ] || fail "no menu bar found on the launcher"
 # The whole Launch Pad, down to its Exit button (bottom at 8055 twips), lies on the screen.
 (($(size_of "$launcher" | cut -d' ' -f2) >= menu + $(px 8055))) || fail "the launcher is cut off at the bottom"

@@ -20,9 +20,9 @@ fail() {
 step() { echo "[$(date +%T)] $*"; }
 
 # Twips of the window tables to pixels at 96 dpi (15 twips a pixel at display scale 1), at the
-# display scale in quarters (scale_q 6 is 1.5), rounded.
-scale_q=4
-px() { echo $(((2 * $1 * scale_q + 60) / 120)); }
+# display scale in hundredths (scale_c 150 is 1.5), rounded.
+scale_c=100
+px() { echo $(((2 * $1 * scale_c + 1500) / 3000)); }
 
 # poll SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds; its output is kept.
 poll() {
@@ -141,7 +141,7 @@ shot() { # WIN NAME
 # Height of the menu bar: the first row, down the given column, in the window's back colour.
 menu_height() { # WIN X R G B
     grab "$1"
-    convert "$work/grab.png" -crop "1x60+$2+0" +repage txt:- |
+    convert "$work/grab.png" -crop "1x200+$2+0" +repage txt:- |
         awk -v want="$(printf '#%02X%02X%02X' "$3" "$4" "$5")" 'NR > 1 && $3 == want { split($1, p, "[,:]"); print p[2]; exit }'
 }
 

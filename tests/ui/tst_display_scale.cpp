@@ -6,6 +6,7 @@
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHash>
 #include <QTest>
@@ -24,20 +25,26 @@ class DisplayScaleTest : public QObject {
         QHash<QString, QRect> geometry;
         QHash<QString, double> points;
         double applicationPoints = 0; // message boxes, menus and bars
+        QStringList misplacedForAssistiveTechnology;
     };
     Built buildAt(double scale)
     {
         fx.restart();
         ui::useDisplayScale(scale);
         ProbeForm &f = form<ProbeForm>();
-        f.load();
+        f.show();
         Built built;
         built.applicationPoints = QApplication::font().pointSizeF();
         for (QWidget *w : f.view()->client()->findChildren<QWidget *>()) {
-            if (w->objectName().isEmpty())
+            if (w->objectName().isEmpty() || !w->isVisible())
                 continue;
             built.geometry.insert(w->objectName(), w->geometry());
             built.points.insert(w->objectName(), w->font().pointSizeF());
+            // Assistive technology finds each control where it is drawn (an option button gives the part
+            // that takes a click).
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+            if (a && (a->rect().isEmpty() || !QRect(w->mapToGlobal(QPoint(0, 0)), w->size()).contains(a->rect())))
+                built.misplacedForAssistiveTechnology << w->objectName();
         }
         return built;
     }
@@ -51,6 +58,8 @@ private slots:
         const Built larger = buildAt(1.5);
         QVERIFY(one.geometry.size() >= 8);
         QCOMPARE(larger.applicationPoints, one.applicationPoints * 1.5);
+        QVERIFY2(larger.misplacedForAssistiveTechnology.isEmpty(),
+            qPrintable(larger.misplacedForAssistiveTechnology.join(", ")));
         QCOMPARE(larger.geometry.keys().size(), one.geometry.keys().size());
         for (auto it = one.geometry.cbegin(); it != one.geometry.cend(); ++it) {
             const QRect a = it.value(), b = larger.geometry.value(it.key());
