@@ -4,6 +4,7 @@
 // the longest gap between two ticks, and the ticks in which a rocket did not move on screen.
 //
 //   DISPLAY=:51 build/bench/bench_race_timing [races]
+#include "shell/Startup.h"
 #include "shell/frmSkydash.h"
 #include "ui/Application.h"
 #include "ui/Program.h"
@@ -42,6 +43,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     ui::initApplication(app);
+    chooseDisplayScale(std::nullopt); // as the program does at start-up
     const int races = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
 
     frmSkydash &launcher = ui::form<frmSkydash>();

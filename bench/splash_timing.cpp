@@ -9,6 +9,7 @@
 //
 //   Xvfb :71 -screen 0 1920x1080x24 &  DISPLAY=:71 build/bench/bench_splash_timing
 #include "board/frmBrookhop.h"
+#include "shell/Startup.h"
 #include "shell/frmSplashBrookhop.h"
 #include "ui/Application.h"
 #include "ui/Program.h"
@@ -57,6 +58,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     ui::initApplication(app);
+    chooseDisplayScale(std::nullopt); // as the program does at start-up
     frmSplashBrookhop &splash = ui::form<frmSplashBrookhop>();
     QElapsedTimer clock;
     qint64 slideStart = -1, slideEnd = 0, colourStart = 0, colourEnd = 0, glideStart = 0;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the benchmark: a minimal Qt 6 Widgets program, a main window with a menu
 // bar, three buttons and a label, about the size of the logon dialog. It stores nothing.
+// With --maximized it opens maximized, as the launcher and the board do, so that memory is
+// compared with a window of the same size: each shown window keeps a back buffer of its size.
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cstring>
 
 int main(int argc, char *argv[])
 {
@@ -27,6 +30,12 @@ int main(int argc, char *argv[])
     column->addLayout(row);
     window.setCentralWidget(central);
     window.resize(434, 160);
-    window.show();
+    bool maximized = false;
+    for (int i = 1; i < argc; ++i)
+        maximized = maximized || std::strcmp(argv[i], "--maximized") == 0;
+    if (maximized)
+        window.showMaximized();
+    else
+        window.show();
     return app.exec();
 }

@@ -13,9 +13,11 @@
 #include <QLibraryInfo>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -41,6 +43,26 @@ public:
         if (hint == SH_LineEdit_PasswordCharacter)
             return '*';
         return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+    // A focus rectangle as wide as a design pixel at the display scale: the style's own, drawn
+    // again inside itself.
+    void drawPrimitive(
+        PrimitiveElement element, const QStyleOption *option, QPainter *painter, const QWidget *widget) const override
+    {
+        const int width = element == PE_FrameFocusRect ? scaledPixels(1) : 1;
+        if (width == 1) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        std::unique_ptr<QStyleOption> inner(new QStyleOptionFocusRect);
+        if (auto *focus = qstyleoption_cast<const QStyleOptionFocusRect *>(option))
+            *static_cast<QStyleOptionFocusRect *>(inner.get()) = *focus;
+        else
+            *inner = *option;
+        for (int i = 0; i < width; ++i) {
+            inner->rect = option->rect.adjusted(i, i, -i, -i);
+            QProxyStyle::drawPrimitive(element, inner.get(), painter, widget);
+        }
     }
     // The room the style leaves around a menu's titles and items grows with the text.
     QSize sizeFromContents(
