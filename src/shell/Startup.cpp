@@ -85,11 +85,6 @@ void chooseDisplayScale(std::optional<double> chosen)
     const QRect area = screen ? screen->availableGeometry() : QRect();
     const double scale
         = area.isEmpty() ? chosen.value_or(1.0) : ui::chooseDisplayScale(area.width(), area.height(), windows, chosen);
-    if (qEnvironmentVariableIsSet("PLAYHAVEN_DEBUG_SCALE")) {
-        for (const ui::WindowExtent &w : windows)
-            std::fprintf(stderr, "design %.0f x %.0f\n", w.designWidth, w.designHeight);
-        std::fprintf(stderr, "area %d x %d, scale %.4g\n", area.width(), area.height(), scale);
-    }
     ui::useDisplayScale(scale);
 }
 

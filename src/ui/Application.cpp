@@ -17,7 +17,6 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -54,15 +53,17 @@ public:
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
         }
-        std::unique_ptr<QStyleOption> inner(new QStyleOptionFocusRect);
-        if (auto *focus = qstyleoption_cast<const QStyleOptionFocusRect *>(option))
-            *static_cast<QStyleOptionFocusRect *>(inner.get()) = *focus;
+        // Copied whole, as the kind of option it is: the style reads a focus rectangle's colour.
+        const auto drawInside = [&](auto inner) {
+            for (int i = 0; i < width; ++i) {
+                inner.rect = option->rect.adjusted(i, i, -i, -i);
+                QProxyStyle::drawPrimitive(element, &inner, painter, widget);
+            }
+        };
+        if (const auto *focus = qstyleoption_cast<const QStyleOptionFocusRect *>(option))
+            drawInside(*focus);
         else
-            *inner = *option;
-        for (int i = 0; i < width; ++i) {
-            inner->rect = option->rect.adjusted(i, i, -i, -i);
-            QProxyStyle::drawPrimitive(element, inner.get(), painter, widget);
-        }
+            drawInside(*option);
     }
     // The room the style leaves around a menu's titles and items grows with the text.
     QSize sizeFromContents(

@@ -15,11 +15,11 @@ open_splash() { # N HEIGHT NAME
 # window's own frame), see the colours change, and wait for the game window that follows.
 finish_splash() { # SPLASH FRAME GAME_LEFT GAME_TOP NEXT_TITLE NAME; sets game to the game window
     local splash=$1 f=$2
-    wait_colour "$splash" $((f + $(px $3) + 6)) $((f + $(px $4) + 4)) $(($(px 1215) - 12)) 6 255 255 0 \
+    wait_colour "$splash" $((f + $(px $3) + $(px 90))) $((f + $(px $4) + $(px 60))) $(($(px 1215) - $(px 180))) 6 255 255 0 \
         "the \"Game\" button of the $6 splash" 30
     shot "$splash" "$6-splash-logo"
     click "$splash" $((f + $(px $(($3 + 1215 / 2))))) $((f + $(px $(($4 + 495 / 2)))))
-    poll 10 not_near "$splash" $((f + 4)) $((f + 4)) 8 8 0 0 255 >/dev/null ||
+    poll 10 not_near "$splash" $((f + $(px 60))) $((f + $(px 60))) 8 8 0 0 255 >/dev/null ||
         fail "the $6 splash did not change its colour"
     shot "$splash" "$6-splash-colours"
     game=$(wait_title "$5" 90)
@@ -67,7 +67,7 @@ play_board() {
     poll 15 red_text_in "$splash" 0 $((f + $(px 2760))) "$(px 10245)" "$(px 1095)" >/dev/null ||
         fail "\"On Your Mark!\" did not show"
     shot "$splash" brookhop-splash-on-your-mark
-    wait_colour "$splash" $((f + $(px 3960) + 10)) $((f + $(px 2520) + 10)) 10 10 255 255 255 "\"GO!\"" 30
+    wait_colour "$splash" $((f + $(px 3960) + $(px 150))) $((f + $(px 2520) + $(px 150))) 10 10 255 255 255 "\"GO!\"" 30
     shot "$splash" brookhop-splash-go
     click "$splash" $((f + $(px $((3960 + 2175 / 2))))) $((f + $(px $((2520 + 2025 / 2)))))
     finish_splash "$splash" "$f" $((1200 + 6240)) $((1080 + 4080)) '^Brookhop$' brookhop
@@ -82,7 +82,7 @@ play_board() {
     for top in 480 1200; do # chkBicycle, chkCars
         grab "$options"
         sig=$(signature "$(px 600)" "$(px $((1080 + top)))" 16 "$(px 195)")
-        click "$options" $(($(px 600) + 6)) "$(px $((1080 + top + 97)))"
+        click "$options" $(($(px 600) + $(px 90))) "$(px $((1080 + top + 97)))"
         poll 5 changed_from "$options" "$sig" "$(px 600)" "$(px $((1080 + top)))" 16 "$(px 195)" >/dev/null ||
             fail "a check box of the player options did not tick"
     done
@@ -128,7 +128,7 @@ drag_bicycle() { # STONE
     local from to x0 y0 x1 y1 n sig l t w h
     read -r l t w h <<<"$(bicycle_rect 0)"
     x0=$((l + w / 2)) y0=$((t + h / 2))
-    x1=$(($(px ${stone_left[$1]}) + 10)) y1=$((menu + $(px ${stone_top[$1]}) + 48)) # the stone's own surface
+    x1=$(($(px ${stone_left[$1]}) + $(px 150))) y1=$((menu + $(px ${stone_top[$1]}) + $(px 720))) # the stone's own surface
     grab "$board"
     sig=$(signature $(bicycle_rect "$1"))
     xdotool mousemove --window "$board" "$x0" "$y0" mousedown 1

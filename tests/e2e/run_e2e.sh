@@ -45,7 +45,7 @@ export PATH="$bindir:$PATH"
 step "X server and window manager"
 # A screen of today: the program draws its windows at the largest display scale that fits.
 # PLAYHAVEN_E2E_SCREEN=WxH plays on another size, PLAYHAVEN_E2E_QT_SCALE=F with the toolkit's own
-# scale factor F on top.
+# scale factor F on top; PLAYHAVEN_E2E_ARGS are added to the program's command line.
 screen=${PLAYHAVEN_E2E_SCREEN:-1920x1080}
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME= XDG_CACHE_HOME=
 # One try: a fresh Xvfb, then openbox on it, each checked. Their own output goes into the
@@ -105,7 +105,7 @@ echo "display $DISPLAY, openbox running"
 step "start from the desktop entry: $exec_cmd"
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI
 [ -z "${PLAYHAVEN_E2E_QT_SCALE:-}" ] || export QT_SCALE_FACTOR=$PLAYHAVEN_E2E_QT_SCALE
-QT_QPA_PLATFORM=xcb sh -c "exec $exec_cmd" >"$shots_dir/program-output.txt" 2>&1 &
+QT_QPA_PLATFORM=xcb sh -c "exec $exec_cmd ${PLAYHAVEN_E2E_ARGS:-}" >"$shots_dir/program-output.txt" 2>&1 &
 app_pid=$!
 
 step "logon: a wrong password, the hint, then the right one"
@@ -163,7 +163,7 @@ game_button_shown() {
     grab "$launcher" || return 1
     local left
     for left in 3720 6960; do
-        read -r r g b < <(mean_rgb $(($(px $left) + 6)) $((menu + $(px 480) + 4)) $(($(px 1215) - 12)) 6)
+        read -r r g b < <(mean_rgb $(($(px $left) + $(px 90))) $((menu + $(px 480) + $(px 60))) $(($(px 1215) - $(px 180))) 6)
         ((r > 215 && g > 215 && b < 160)) && return 0
     done
     return 1

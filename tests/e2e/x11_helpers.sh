@@ -142,7 +142,7 @@ shot() { # WIN NAME
 menu_height() { # WIN X R G B
     grab "$1"
     convert "$work/grab.png" -crop "1x200+$2+0" +repage txt:- |
-        awk -v want="$(printf '#%02X%02X%02X' "$3" "$4" "$5")" 'NR > 1 && $3 == want { split($1, p, "[,:]"); print p[2]; exit }'
+        awk -v want="$(printf '#%02X%02X%02X' "$3" "$4" "$5")" 'NR > 1 && $3 == want && !found { split($1, p, "[,:]"); print p[2]; found = 1 }'
 }
 
 # Horizontal centres of the menu-bar titles: runs of dark text pixels, split at gaps over 8 px

@@ -10,6 +10,7 @@
 #include "shell/Startup.h"
 #include "ui/Form.h"
 #include "ui/Program.h"
+#include "ui/Twips.h"
 
 #include "ui/Application.h"
 #include <QPointer>
@@ -84,9 +85,10 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
     clock.start();
     agent.run();
-    std::printf("soak: seed %llu, %ld steps, %ld runs, %ld program ends, %.1f s, no invariant broken\n",
-        static_cast<unsigned long long>(options.seed), agent.stepsDone(), agent.runsDone(), agent.endsSeen(),
-        clock.elapsed() / 1000.0);
+    std::printf(
+        "soak: seed %llu, display scale %g, %ld steps, %ld runs, %ld program ends, %.1f s, no invariant broken\n",
+        static_cast<unsigned long long>(options.seed), ui::displayScale(), agent.stepsDone(), agent.runsDone(),
+        agent.endsSeen(), clock.elapsed() / 1000.0);
     // How deep the runs went: the messages that only come late in a game.
     const auto &t = agent.dialogs().texts;
     std::printf("soak: first places %ld, third places %ld, sent back to START %ld, spinner ten-spin questions %ld, "

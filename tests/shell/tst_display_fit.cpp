@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "board/frmBrookhop.h"
+#include "board/frmPlayerOptions.h"
+#include "help/frmHelpBrookhop.h"
+#include "help/frmHelpSpinzo.h"
+#include "shell/Startup.h"
+#include "shell/frmLogon.h"
+#include "shell/frmSkydash.h"
+#include "shell/frmSplashBrookhop.h"
+#include "shell/frmSplashSpinzo.h"
+#include "spinner/frmSetOwnLimits.h"
+#include "spinner/frmShowHighScore.h"
+#include "spinner/frmSpinzo.h"
+#include "support/ProgramFixture.h"
+#include "support/TestMain.h"
+#include "ui/Application.h"
+#include "ui/Twips.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+using ui::form;
+
+// The scale the program chooses for the screen must leave every control of every window on
+// the screen: the measure of a window (its controls beyond the client area, its menu bar) is
+// taken at scale 1 and has to hold at the scale chosen.
+class DisplayFitTest : public QObject {
+    Q_OBJECT
+    ProgramFixture fx;
+
+    // A window larger than the screen's available area, and the controls that reach beyond
+    // their window (a maximized window takes the whole area, whatever its design).
+    static QStringList cutOff(ui::Form &window)
+    {
+        window.show();
+        QWidget *view = window.view();
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QStringList cut;
+        if (view->width() > area.width() || view->height() > area.height())
+            cut << window.name();
+        for (QWidget *w : view->findChildren<QWidget *>()) {
+            if (w->isWindow() || w->objectName().isEmpty())
+                continue;
+            if (!view->rect().contains(QRect(w->mapTo(view, QPoint(0, 0)), w->size())))
+                cut << QStringLiteral("%1.%2").arg(window.name(), w->objectName());
+        }
+        window.hide();
+        return cut;
+    }
+
+private slots:
+    void init() { fx.restart(); }
+    void cleanup() { ui::useDisplayScale(1.0); }
+
+    void everyWindowFitsTheScreenAtTheScaleChosenForIt()
+    {
+        chooseDisplayScale(std::nullopt);
+        // The test screen takes every window at the design's own size, not larger.
+        // CTest runs this on screens of other sizes too.
+        const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+        const double scale = ui::displayScale();
+        if (screen == QSize(1920, 1080))
+            QCOMPARE(scale, 1.75); // the launcher's height is the limit
+        else if (screen == QSize(1024, 600))
+            QVERIFY2(scale < 1.0 && scale >= 0.75, qPrintable(QString::number(scale))); // just small enough
+        else if (screen == QSize(800, 800))
+            QCOMPARE(scale, 1.0); // the launcher's width is the limit
+        QStringList cut;
+        cut << cutOff(form<frmLogon>()) << cutOff(form<frmSkydash>()) << cutOff(form<frmSplashBrookhop>())
+            << cutOff(form<frmSplashSpinzo>()) << cutOff(form<frmBrookhop>()) << cutOff(form<frmPlayerOptions>())
+            << cutOff(form<frmSpinzo>()) << cutOff(form<frmSetOwnLimits>()) << cutOff(form<frmShowHighScore>())
+            << cutOff(form<frmHelpBrookhop>()) << cutOff(form<frmHelpSpinzo>());
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+    }
+
+    void aScaleTheUserChoseWins()
+    {
+        chooseDisplayScale(2.5);
+        QCOMPARE(ui::displayScale(), 2.5);
+    }
+};
+
+PLAYHAVEN_TEST(DisplayFitTest)
+#include "tst_display_fit.moc"
