@@ -34,12 +34,16 @@ window() {
   echo "no window \"$1\" appeared" >&2
   return 1
 }
-# Clicks at a point of a window's client area, given in twips as the window tables give it.
+# Clicks at a point of a window's client area, given in twips as the window tables give it: 15 to
+# a pixel at display scale 1, at the scale in hundredths (scale_c).
+scale_c=100
 click_twips() {
-  xdotool mousemove --window "$1" $(($2 / 15)) $(($3 / 15)) click 1
+  xdotool mousemove --window "$1" $(($2 * scale_c / 1500)) $(($3 * scale_c / 1500)) click 1
 }
 
 logon=$(window "Enter Program Password")
+# The scale the program chose for the screen, from the logon's width (6510 twips in its table).
+scale_c=$((($(xwininfo -id "$logon" | awk '/Width:/{print $2}') * 1500 + 6510 / 2) / 6510))
 click_twips "$logon" 270 270 # the logo: its file is absent, so the picture stays
 xdotool windowfocus --sync "$logon"
 click_twips "$logon" 3000 860
