@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BoardDriver.h"
+#include "support/ProgramFixture.h"
+#include "ui/Application.h"
 
 #include "board/BoardLayout.h"
 #include "board/frmBrookhop.h"
@@ -12,6 +14,20 @@
 #include <QToolButton>
 
 namespace boardtest {
+
+void addDisplayScaleRows()
+{
+    QTest::addColumn<double>("scale");
+    QTest::newRow("scale 1") << 1.0;
+    QTest::newRow("scale 1.5") << 1.5;
+}
+
+void restartAtRowScale(ProgramFixture &fx)
+{
+    fx.restart();
+    QFETCH_GLOBAL(double, scale);
+    ui::useDisplayScale(scale);
+}
 
 frmBrookhop &openBoard()
 {

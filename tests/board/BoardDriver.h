@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+class ProgramFixture;
 class QMimeData;
 class QWidget;
 class frmBrookhop;
@@ -19,6 +20,12 @@ class Label;
 
 // Drives the board the way a player does: clicks on the real widgets and real drop events.
 namespace boardtest {
+
+// The cases of a test class at the design's own size and with the board drawn half as large
+// again, where the same stones lie under other pixels: the rows of initTestCase_data, and the
+// start of each case at its row's scale.
+void addDisplayScaleRows();
+void restartAtRowScale(ProgramFixture &fx);
 
 // Loads and shows the board.
 frmBrookhop &openBoard();

@@ -39,20 +39,8 @@ class BoardPickAndPlaceTest : public QObject {
     ProgramFixture fx;
 
 private slots:
-    // Every case at the design's own size and with the board drawn half as large again, where
-    // the same stones lie under other pixels.
-    void initTestCase_data()
-    {
-        QTest::addColumn<double>("scale");
-        QTest::newRow("scale 1") << 1.0;
-        QTest::newRow("scale 1.5") << 1.5;
-    }
-    void init()
-    {
-        fx.restart();
-        QFETCH_GLOBAL(double, scale);
-        ui::useDisplayScale(scale);
-    }
+    void initTestCase_data() { addDisplayScaleRows(); }
+    void init() { restartAtRowScale(fx); }
     void cleanupTestCase() { ui::useDisplayScale(1.0); }
 
     void aClickPicksTheMarkerUpAndAClickOnTheSpunStonePutsItDown()
