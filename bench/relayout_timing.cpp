@@ -14,8 +14,8 @@
 #include "ui/Application.h"
 #include "ui/DisplayScale.h"
 #include "ui/FormView.h"
+#include "ui/Geometry.h"
 #include "ui/Program.h"
-#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

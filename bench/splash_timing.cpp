@@ -12,8 +12,8 @@
 #include "shell/Startup.h"
 #include "shell/frmSplashBrookhop.h"
 #include "ui/Application.h"
+#include "ui/Geometry.h"
 #include "ui/Program.h"
-#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

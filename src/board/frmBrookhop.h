@@ -2,11 +2,10 @@
 #pragma once
 #include "board/BoardLayout.h"
 #include "board/MarkerKind.h"
-#include "ui/Bars.h"
-#include "ui/Controls.h"
 #include "ui/Form.h"
-#include "ui/Picture.h"
-#include "ui/Twips.h"
+#include "ui/Geometry.h"
+#include "ui/Program.h"
+#include "ui/Vocabulary.h"
 
 #include <QAction>
 #include <cstdint>

@@ -2,10 +2,10 @@
 #pragma once
 #include "board/MarkerKind.h"
 #include "board/PlayerOptionsRule.h"
-#include "ui/Controls.h"
 #include "ui/Form.h"
-#include "ui/Picture.h"
-#include "ui/Twips.h"
+#include "ui/Geometry.h"
+#include "ui/Program.h"
+#include "ui/Vocabulary.h"
 
 // The small modal dialog in which the players say which markers take part. It keeps no state
 // of its own: each tick puts its marker into play on the board at once, and closing (only by

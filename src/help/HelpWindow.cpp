@@ -26,22 +26,22 @@ ui::FormDesign HelpWindow::formDesign() const
         .maximized = true };
 }
 
-ui::NamedRows<ui::Label> HelpWindow::topicRows(
+ui::Rows<ui::Label> HelpWindow::topicRows(
     const help::TopicTable &topics, const ui::ControlSlot &contents, const ui::ControlSlot &glossary)
 {
     // A topic or term label at Left 120 in its panel, white, in bold Arial.
-    auto row = [](const help::Topic &t, const ui::ControlSlot &panel, double width, double height, double points) {
-        ui::Row<ui::Label> r = label()
-                                   .in(panel)
-                                   .at(120, t.top, width, height)
-                                   .caption(qs(t.caption))
-                                   .back(white)
-                                   .font(arial(points).bold())
-                                   .link();
-        r.name = qs(t.label);
-        return r;
+    ui::Rows<ui::Label> rows;
+    auto row = [&rows](const help::Topic &t, const ui::ControlSlot &panel, double width, double height, double points) {
+        return label()
+            .element(int(rows.size()))
+            .named(qs(t.label))
+            .in(panel)
+            .at(120, t.top, width, height)
+            .caption(qs(t.caption))
+            .back(white)
+            .font(arial(points).bold())
+            .link();
     };
-    ui::NamedRows<ui::Label> rows;
     for (const help::Topic &t : topics.contents)
         rows << row(t, contents, 3375, 495, 9.75);
     for (const help::Topic &t : topics.glossary)
@@ -52,14 +52,15 @@ ui::NamedRows<ui::Label> HelpWindow::topicRows(
 void HelpWindow::wire()
 {
     handle(lblExitGlossary(), &ui::Label::Click, [this] { lblExitGlossary_Click(); });
-    for (const help::Topic &t : m_topics.contents) {
+    for (std::size_t i = 0; i < m_topics.contents.size(); ++i) {
+        const help::Topic &t = m_topics.contents[i];
         if (t.label == help::glossaryLabel)
-            handle(topicLabels(qs(t.label)), &ui::Label::Click, [this] { lblGlossary_Click(); });
+            handle(contentsLabel(i), &ui::Label::Click, [this] { lblGlossary_Click(); });
         else
-            handle(topicLabels(qs(t.label)), &ui::Label::Click, [this, &t] { lblTopic_Click(t); });
+            handle(contentsLabel(i), &ui::Label::Click, [this, &t] { lblTopic_Click(t); });
     }
-    for (const help::Topic &t : m_topics.glossary)
-        handle(topicLabels(qs(t.label)), &ui::Label::Click, [this, &t] { lblTopic_Click(t); });
+    for (std::size_t i = 0; i < m_topics.glossary.size(); ++i)
+        handle(glossaryLabel(i), &ui::Label::Click, [this, &t = m_topics.glossary[i]] { lblTopic_Click(t); });
 }
 
 void HelpWindow::lblTopic_Click(const help::Topic &topic)
@@ -81,7 +82,7 @@ void HelpWindow::lblExitGlossary_Click()
 // The terms in the order of the glossary table, then the exit label.
 void HelpWindow::setGlossaryShown(bool shown)
 {
-    for (const help::Topic &t : m_topics.glossary)
-        topicLabels(qs(t.label))->setVisible(shown);
+    for (std::size_t i = 0; i < m_topics.glossary.size(); ++i)
+        glossaryLabel(i)->setVisible(shown);
     lblExitGlossary()->setVisible(shown);
 }

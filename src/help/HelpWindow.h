@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "help/HelpTopics.h"
-#include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/Program.h"
+#include "ui/Vocabulary.h"
 
 // The help window of a game: three white panels on a light blue window, the contents topics on
 // the left, the glossary terms in the middle (hidden until "Glossary" is clicked) and the
@@ -15,11 +16,14 @@ class HelpWindow : public ui::Form {
     Q_OBJECT
 public:
     const help::TopicTable &topics() const { return m_topics; }
+    // The label of contents topic i, and of glossary term i.
+    ui::Label *contentsLabel(std::size_t i) { return topicLabels(int(i)); }
+    ui::Label *glossaryLabel(std::size_t i) { return topicLabels(int(m_topics.contents.size() + i)); }
 
 private:
     // Before the controls: the topic labels' rows are made from it.
     const help::TopicTable &m_topics;
-    static ui::NamedRows<ui::Label> topicRows(
+    static ui::Rows<ui::Label> topicRows(
         const help::TopicTable &topics, const ui::ControlSlot &contents, const ui::ControlSlot &glossary);
 
 public:
@@ -29,8 +33,8 @@ public:
     UI_CONTROL(fraDefinition, frame().at(7440, 240, 3975, 6855).back(white).accessibleName("Definition"));
     UI_CONTROL(lblDefinition, label().in(fraDefinition).accessibleName("Definition text").at(120, 120, 3735, 6735).back(white).font(arial(9.75).bold()));
     UI_CONTROL(lblExitGlossary, label().at(3960, 7080, 3495, 255).caption("     (click here to exit the glossary)").link().back(white).font(arial(9.75).bold()).hidden());
-    // The contents topics, then the glossary terms, each named as in the table:
-    // topicLabels("lblRules").
+    // The contents topics, then the glossary terms, indexed in that order and each named as in
+    // the table (lblRules, lbl_bButton, ...).
     UI_CONTROL(topicLabels, topicRows(m_topics, fraContents, fraGlossary));
     // clang-format on
 

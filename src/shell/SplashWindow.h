@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "shell/SplashRules.h"
-#include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/Program.h"
 #include "ui/Timer.h"
+#include "ui/Vocabulary.h"
 
 class GlidePacer;
 

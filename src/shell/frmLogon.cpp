@@ -4,7 +4,7 @@
 #include "shell/IconFile.h"
 #include "shell/frmSkydash.h"
 #include "ui/Dialogs.h"
-#include "ui/Twips.h"
+#include "ui/Geometry.h"
 
 using namespace ui;
 

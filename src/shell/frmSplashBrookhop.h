@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "shell/SplashWindow.h"
-#include "ui/Picture.h"
+#include "ui/Program.h"
+#include "ui/Vocabulary.h"
 
 // The board game's splash: "On Your Mark!" and "Get Set!" slide across, the big "GO!" button
 // waits, then the logo frame with the three markers and "Game" leads on to the board.

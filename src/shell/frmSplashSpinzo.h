@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "shell/SplashWindow.h"
-#include "ui/Picture.h"
+#include "ui/Program.h"
+#include "ui/Vocabulary.h"
 
 // The spinner game's splash: the logo frame with the spinning picture and "Game" is shown at
 // once and leads on to the spinner game.

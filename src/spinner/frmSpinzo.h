@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "ui/Controls.h"
 #include "ui/Form.h"
-#include "ui/Picture.h"
+#include "ui/Program.h"
+#include "ui/Vocabulary.h"
 
 #include <QAction>
 #include <array>

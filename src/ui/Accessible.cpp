@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Accessible.h"
 
-#include "ui/Controls.h"
-#include "ui/Picture.h"
-
 #include <QAccessibleWidget>
+#include <QWidget>
 
 namespace ui {
 

@@ -3,8 +3,8 @@
 
 #include "ui/CursorBlink.h"
 #include "ui/Dialogs.h"
+#include "ui/Geometry.h"
 #include "ui/Program.h"
-#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QDir>

@@ -8,6 +8,10 @@
 // back is exactly the one written (pixels would round it).
 namespace ui {
 
+class BuildContext;
+struct ControlDesign;
+struct FontDesign;
+
 class ControlBase {
 public:
     explicit ControlBase(QWidget *self);
@@ -19,6 +23,10 @@ public:
     QString controlName() const { return m_name; }
     int controlIndex() const { return m_index; }
     void setIdentity(const QString &name, int index);
+    // What every control takes from its design row once its own kind has set it up: its
+    // identity, tag and accessible name, font, colours, position (a box), visibility,
+    // enabled state and place in the tab order. The caption is the kind's own.
+    void applyDesign(const ControlDesign &row, BuildContext &context);
 
     // The name a screen reader gives a control that has no caption of its own ("Stone 7");
     // a control with a role name reads its caption, if it shows one, as its description.
@@ -55,6 +63,16 @@ private:
 };
 
 ControlBase *controlOf(QObject *object);
+
+// A font of the design table, at the display scale, on top of the widget's own.
+void applyFont(QWidget *w, const FontDesign &font);
+
+void setBackColor(QWidget *w, quint32 bgr);
+void setForeColor(QWidget *w, quint32 bgr);
+quint32 foreColor(const QWidget *w);
+quint32 backColor(const QWidget *w);
+// The bars are drawn in the system's colours, whatever back colour their window has.
+void useSystemColors(QWidget *bar);
 
 // A control's own Visible and Enabled flags, which (unlike QWidget::isVisible and isEnabled)
 // do not depend on whether its window or frame is shown or enabled.

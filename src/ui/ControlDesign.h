@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <optional>
+#include <type_traits>
 #include <utility>
 
 // One row of a window's design: what a control is, where it stands (twips), how it looks and
@@ -12,29 +13,17 @@
 // the declarations read like the window's layout table:
 //
 //   UI_CONTROL(lblOn, label().at(0, 2760, 6975, 1095).caption("On Your Mark!").fore(red).hidden());
-class QAction;
+class QObject;
 
 namespace ui {
 
 class ControlSlot;
 
-enum class Kind {
-    Label,
-    Button,
-    TextBox,
-    CheckBox,
-    OptionButton,
-    Frame,
-    Image,
-    PictureBox,
-    Line,
-    Timer,
-    ToolBar,
-    StatusBar,
-    Menu,
-    MenuItem,
-    Separator
-};
+class BuildContext;
+
+// How a control takes room in its window's design: a box at Left/Top/Width/Height, a line
+// between two ends, a bar along an edge or in the menu bar, or none (a timer).
+enum class Extent { Box, Ends, MenuBar, ToolBar, StatusBar, None };
 enum class Align { Left, Center, Right };
 
 struct FontDesign {
@@ -75,9 +64,13 @@ struct PanelDesign {
 };
 
 struct ControlDesign {
-    Kind kind = Kind::Label;
+    // Builds the control from this row, into the window being built; set by the row's kind.
+    using Build = QObject *(*)(BuildContext &context, const ControlDesign &row);
+    Build build = nullptr;
+    Extent extent = Extent::Box;
     QString name;
     int index = -1; // control-array index, -1 for a plain control
+    bool namedByData = false; // an array element that keeps its own name (a help topic)
     const ControlSlot *containerSlot = nullptr; // frame, picture box or menu it lies in; null: the window
     int containerIndex = -1;
     QString captionText;
@@ -99,56 +92,35 @@ struct ControlDesign {
     QString roleName; // accessible name of a control without a caption
     bool dragAutomatic = false;
     bool isLink = false;
+    bool isSeparator = false;
     QString dragIconPath;
     QList<ToolButtonDesign> toolButtons;
     QList<PanelDesign> statusPanels;
 };
 
-// The kinds of control a window declares; the menu kinds are all QActions.
-class Label;
-class Button;
-class TextBox;
-class CheckBox;
-class OptionButton;
-class Frame;
-class Image;
-class PictureBox;
-class Line;
-class Timer;
-class ToolBar;
-class StatusBar;
-struct TopMenu;
-struct MenuItem;
-struct MenuSeparator;
+// What a kind of control offers the design table: every kind has a static
+//   static Kind *create(BuildContext &context, const ControlDesign &row);
+// that builds it from its row (Kind being the object it builds: its own widget, or a QAction for
+// the menu kinds), and may say how it takes room (static constexpr Extent extent).
+template <class W>
+using BuiltObject
+    = std::remove_pointer_t<decltype(W::create(std::declval<BuildContext &>(), std::declval<const ControlDesign &>()))>;
 
-template <class W> struct KindOf {
-    using Object = W;
-};
-#define UI_KIND_OF(W, K, O)                                                                                            \
-    template <> struct KindOf<W> {                                                                                     \
-        static constexpr Kind value = Kind::K;                                                                         \
-        using Object = O;                                                                                              \
-    };
-UI_KIND_OF(Label, Label, Label)
-UI_KIND_OF(Button, Button, Button)
-UI_KIND_OF(TextBox, TextBox, TextBox)
-UI_KIND_OF(CheckBox, CheckBox, CheckBox)
-UI_KIND_OF(OptionButton, OptionButton, OptionButton)
-UI_KIND_OF(Frame, Frame, Frame)
-UI_KIND_OF(Image, Image, Image)
-UI_KIND_OF(PictureBox, PictureBox, PictureBox)
-UI_KIND_OF(Line, Line, Line)
-UI_KIND_OF(Timer, Timer, Timer)
-UI_KIND_OF(ToolBar, ToolBar, ToolBar)
-UI_KIND_OF(StatusBar, StatusBar, StatusBar)
-UI_KIND_OF(TopMenu, Menu, QAction)
-UI_KIND_OF(MenuItem, MenuItem, QAction)
-UI_KIND_OF(MenuSeparator, Separator, QAction)
-#undef UI_KIND_OF
+template <class W> constexpr Extent extentOf()
+{
+    if constexpr (requires { W::extent; })
+        return W::extent;
+    else
+        return Extent::Box;
+}
 
 // A design row of a given kind; the control it declares gets its name from the declaration.
 template <class W> struct Row : ControlDesign {
-    Row() { kind = KindOf<W>::value; }
+    Row()
+    {
+        build = [](BuildContext &context, const ControlDesign &row) -> QObject * { return W::create(context, row); };
+        extent = extentOf<W>();
+    }
     Row &at(double l, double t, double w, double h)
     {
         left = l;
@@ -182,6 +154,13 @@ template <class W> struct Row : ControlDesign {
         index = i;
         return *this;
     }
+    // An element of an array that is named from data rather than by the array (a help topic).
+    Row &named(const QString &n)
+    {
+        name = n;
+        namedByData = true;
+        return *this;
+    }
     Row &caption(const QString &c) { return set(&ControlDesign::captionText, c); }
     Row &back(quint32 c) { return set(&ControlDesign::backColor, std::optional<quint32>(c)); }
     Row &fore(quint32 c) { return set(&ControlDesign::foreColor, std::optional<quint32>(c)); }
@@ -201,6 +180,7 @@ template <class W> struct Row : ControlDesign {
     Row &tabIndex(int t) { return set(&ControlDesign::tab, t); }
     // A label that acts when clicked takes the focus too, and Space or Enter clicks it.
     Row &link() { return set(&ControlDesign::isLink, true); }
+    Row &separator() { return set(&ControlDesign::isSeparator, true); }
     Row &interval(int ms) { return set(&ControlDesign::intervalMs, ms); }
     Row &tag(const QString &t) { return set(&ControlDesign::tagText, t); }
     Row &accessibleName(const QString &n) { return set(&ControlDesign::roleName, n); }
@@ -222,28 +202,6 @@ private:
 
 // The rows of a control array, indexed as the array is.
 template <class W> using Rows = QList<Row<W>>;
-
-// The vocabulary of the design tables, in scope in every window's class.
-struct DesignVocabulary : Colours {
-    static Row<Label> label() { return {}; }
-    static Row<Button> button() { return {}; }
-    static Row<TextBox> textBox() { return {}; }
-    static Row<CheckBox> checkBox() { return {}; }
-    static Row<OptionButton> optionButton() { return {}; }
-    static Row<Frame> frame() { return {}; }
-    static Row<Image> image() { return {}; }
-    static Row<PictureBox> pictureBox() { return {}; }
-    static Row<Line> line() { return {}; }
-    static Row<Timer> timer() { return {}; }
-    static Row<ToolBar> toolBar() { return {}; }
-    static Row<StatusBar> statusBar() { return {}; }
-    // A top-level menu of the menu bar; with no items under it, it acts at once when chosen.
-    static Row<TopMenu> topMenu(const QString &caption) { return Row<TopMenu>().caption(caption); }
-    static Row<MenuItem> menuItem(const QString &caption) { return Row<MenuItem>().caption(caption); }
-    static Row<MenuSeparator> menuSeparator() { return {}; }
-    static FontDesign arial(double points) { return ui::arial(points); }
-    static FontDesign sansSerif(double points) { return ui::sansSerif(points); }
-};
 
 // The window itself.
 enum class Border { Sizable, Fixed, FixedDialog, None };

@@ -1,39 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ControlSlot.h"
 
-#include "ui/Form.h"
-
 namespace ui {
 
-ControlSlot::ControlSlot(Form *form, const char *name, QList<ControlDesign> rows, bool array)
-    : m_form(form)
+ControlSlot::ControlSlot(ControlHost *host, const char *name, QList<ControlDesign> rows, bool array)
+    : m_host(host)
     , m_name(QString::fromLatin1(name))
     , m_rows(std::move(rows))
     , m_built(m_rows.size(), nullptr)
     , m_array(array)
 {
     for (ControlDesign &row : m_rows) {
-        row.name = m_name;
+        if (!row.namedByData)
+            row.name = m_name;
         if (!m_array)
             row.index = -1;
     }
-    form->declare(this);
-}
-
-ControlSlot::ControlSlot(Form *form, const ControlDesign &namedRow)
-    : m_form(form)
-    , m_name(namedRow.name)
-    , m_rows { namedRow }
-    , m_built(1, nullptr)
-    , m_array(false)
-{
-    m_rows.front().index = -1;
-    form->declare(this);
-}
-
-void missingNamedControl(const Form *form, const char *set, const QString &name)
-{
-    qFatal("window %s has no control %s among %s", qPrintable(form->name()), qPrintable(name), set);
+    host->declare(this);
 }
 
 int ControlSlot::position(int index) const
@@ -60,9 +43,9 @@ QObject *ControlSlot::object(int index)
 {
     const int at = position(index);
     if (at < 0)
-        qFatal("window %s has no control %s(%d)", qPrintable(m_form->name()), qPrintable(m_name), index);
+        qFatal("window %s has no control %s(%d)", qPrintable(m_host->hostName()), qPrintable(m_name), index);
     if (!m_built[at])
-        m_form->view();
+        m_host->loadForControls();
     return m_built[at];
 }
 

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Form.h"
 
-#include "ui/Bars.h"
-#include "ui/ControlFactory.h"
-#include "ui/Controls.h"
 #include "ui/FormView.h"
+#include "ui/Geometry.h"
 #include "ui/Timer.h"
-#include "ui/Twips.h"
+#include "ui/ViewBuilder.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -39,7 +37,7 @@ Form::~Form()
 
 bool Form::stillLoaded() const
 {
-    return !Program::instance().ended() && isLoaded();
+    return !Lifecycle::instance().ended() && isLoaded();
 }
 
 bool Form::isVisible() const
@@ -49,12 +47,12 @@ bool Form::isVisible() const
 
 void Form::load()
 {
-    if (m_view || m_loading || Program::instance().ended())
+    if (m_view || m_loading || Lifecycle::instance().ended())
         return;
     m_loading = true;
     buildView();
     m_loading = false;
-    Program::instance().formLoaded(this);
+    Lifecycle::instance().formLoaded(this);
     HandlerScope scope;
     Form_Load();
 }
@@ -100,36 +98,14 @@ void Form::buildView()
     ui::setBackColor(v->client(), design.backColor);
 
     m_view = v;
-    ControlFactory factory(this, v);
-    // Controls are built in declaration order; one that lies in a container declared after it
-    // (a control array spread over several containers) waits until its container is built.
-    struct Pending {
-        ControlSlot *slot;
-        const ControlDesign *row;
-    };
-    std::vector<Pending> pending;
-    auto buildRow = [&](ControlSlot *slot, const ControlDesign &row) { slot->attach(row.index, factory.build(row)); };
+    connect(v, &FormView::closeRequested, this, &Form::closeRequested);
+    // Controls are built in declaration order, so a container comes before what lies in it.
+    ViewBuilder builder(v);
     for (ControlSlot *slot : m_slots) {
-        for (const ControlDesign &row : slot->rows()) {
-            if (row.containerSlot && !row.containerSlot->built(row.containerIndex)) {
-                pending.push_back({ slot, &row });
-                continue;
-            }
-            buildRow(slot, row);
-            for (auto it = pending.begin(); it != pending.end();) {
-                if (it->row->containerSlot->built(it->row->containerIndex)) {
-                    buildRow(it->slot, *it->row);
-                    it = pending.erase(it);
-                } else {
-                    ++it;
-                }
-            }
-        }
+        for (const ControlDesign &row : slot->rows())
+            slot->attach(row.index, builder.build(row));
     }
-    if (!pending.empty())
-        qFatal("window %s: %s lies in a container that is never built", qPrintable(name()),
-            qPrintable(pending.front().slot->name()));
-    factory.finish();
+    builder.finish();
 
     // A fixed frame without a title bar still shows a border; the window draws it itself.
     const bool ownBorder = !design.controlBox && design.caption.isEmpty()
@@ -223,7 +199,7 @@ void Form::learnFrameOnceMapped()
 void Form::show()
 {
     view();
-    if (!m_view || Program::instance().ended())
+    if (!m_view || Lifecycle::instance().ended())
         return;
     if (!m_view->isVisible()) {
         m_view->setWindowModality(Qt::NonModal);
@@ -232,7 +208,7 @@ void Form::show()
         learnFrameOnceMapped();
     }
     raiseAndActivate();
-    Program::instance().formShown(this);
+    Lifecycle::instance().formShown(this);
 }
 
 void Form::raiseAndActivate()
@@ -247,7 +223,7 @@ void Form::raiseAndActivate()
 bool Form::showModal()
 {
     view();
-    if (!m_view || Program::instance().ended())
+    if (!m_view || Lifecycle::instance().ended())
         return false;
     if (m_view->isVisible())
         m_view->hide();
@@ -256,14 +232,14 @@ bool Form::showModal()
     m_view->show();
     learnFrameOnceMapped();
     raiseAndActivate();
-    Program::instance().formShown(this);
-    if (isVisible() && !Program::instance().ended()) {
+    Lifecycle::instance().formShown(this);
+    if (isVisible() && !Lifecycle::instance().ended()) {
         QEventLoop loop;
         m_modalWaits.append(&loop);
         loop.exec(QEventLoop::DialogExec);
         m_modalWaits.removeAll(&loop);
     }
-    return !Program::instance().ended();
+    return !Lifecycle::instance().ended();
 }
 
 void Form::abandonModalWaits()
@@ -274,25 +250,25 @@ void Form::abandonModalWaits()
 
 void Form::hide()
 {
-    if (!m_view || Program::instance().ended())
+    if (!m_view || Lifecycle::instance().ended())
         return;
     m_view->hide();
     m_view->setWindowModality(Qt::NonModal);
     abandonModalWaits();
-    Program::instance().formHidden(this);
-    Program::instance().releaseWhenIdle(m_view);
+    Lifecycle::instance().formHidden(this);
+    Lifecycle::instance().releaseWhenIdle(m_view);
 }
 
 void Form::unload()
 {
-    if (!m_view || m_unloading || m_loading || Program::instance().ended())
+    if (!m_view || m_unloading || m_loading || Lifecycle::instance().ended())
         return;
     m_unloading = true;
     {
         HandlerScope scope;
         std::int16_t cancel = 0;
         Form_Unload(cancel);
-        if (Program::instance().ended())
+        if (Lifecycle::instance().ended())
             return;
         if (cancel != 0) {
             m_unloading = false;
@@ -314,8 +290,8 @@ void Form::unload()
     }
     abandonModalWaits();
     m_unloading = false;
-    Program::instance().formUnloaded(this);
-    Program::instance().bury(dead);
+    Lifecycle::instance().formUnloaded(this);
+    Lifecycle::instance().bury(dead);
 }
 
 void Form::discardView()
@@ -334,7 +310,7 @@ void Form::forgetControls()
 
 void Form::closeRequested()
 {
-    if (Program::instance().ended())
+    if (Lifecycle::instance().ended())
         return;
     HandlerScope scope;
     unload();
@@ -407,53 +383,49 @@ QSizeF Form::designExtent() const
     bool menus = false, toolBar = false, statusBar = false;
     for (const ControlSlot *slot : m_slots) {
         for (const ControlDesign &row : slot->rows()) {
-            switch (row.kind) {
-            case Kind::Menu:
-            case Kind::MenuItem:
-            case Kind::Separator:
-                menus = true;
-                continue;
-            case Kind::Timer:
-                continue;
-            case Kind::ToolBar:
-                toolBar = true;
-                continue;
-            case Kind::StatusBar:
-                statusBar = true;
-                continue;
-            case Kind::Line: // its two ends
-                if (!row.containerSlot) {
+            const bool onWindow = !row.containerSlot;
+            switch (row.extent) {
+            case Extent::Box:
+                if (onWindow) {
+                    right = std::max(right, row.left + row.width);
+                    bottom = std::max(bottom, row.top + row.height);
+                }
+                break;
+            case Extent::Ends: // a line's two ends
+                if (onWindow) {
                     right = std::max({ right, row.left, row.width });
                     bottom = std::max({ bottom, row.top, row.height });
                 }
-                continue;
-            default:
                 break;
-            }
-            if (!row.containerSlot) {
-                right = std::max(right, row.left + row.width);
-                bottom = std::max(bottom, row.top + row.height);
+            case Extent::MenuBar:
+                menus = true;
+                break;
+            case Extent::ToolBar:
+                toolBar = true;
+                break;
+            case Extent::StatusBar:
+                statusBar = true;
+                break;
+            case Extent::None:
+                break;
             }
         }
     }
-    const double perTwip = logicalDpi() / 1440.0;
     // The bars at scale 1 as the style draws them: a line of the application's text with its
     // margins, and the tool bar's 16-pixel icons with theirs.
     const int line = QFontMetrics(QApplication::font()).height();
     const double bars = (menus ? line + 10 : 0) + (toolBar ? 16 + 14 : 0) + (statusBar ? line + 10 : 0);
-    return { right * perTwip, bottom * perTwip + bars };
+    return { designPixelsOf(right), designPixelsOf(bottom) + bars };
 }
 
 void Form::PSet(double x, double y, quint32 bgr)
 {
-    // A point is one pixel of the design, so at any display scale it covers the same share of
-    // the window: from where its pixel starts to where the next one does.
-    const double k = pixelsPerTwip();
-    const double designPixel = 1440.0 / logicalDpi();
-    const QPoint from(int(std::floor(x * k)), int(std::floor(y * k)));
-    const QPoint to(int(std::floor((x + designPixel) * k)), int(std::floor((y + designPixel) * k)));
-    view()->client()->setDot(
-        QRect(from, QSize(std::max(1, to.x() - from.x()), std::max(1, to.y() - from.y()))), vbColor(bgr));
+    view()->client()->setDot(designPixelRect(x, y), vbColor(bgr));
+}
+
+void Form::repeatBackground(double width, double height)
+{
+    view()->client()->setBackgroundTile(twipsRect(0, 0, width, height).size());
 }
 
 void Form::PopupMenu(QAction *topMenu)

@@ -3,7 +3,8 @@
 #include "ui/ControlDesign.h"
 #include "ui/ControlSlot.h"
 #include "ui/FormView.h"
-#include "ui/Program.h"
+#include "ui/Lifecycle.h"
+#include "ui/Vocabulary.h"
 
 #include <QList>
 #include <QMargins>
@@ -34,7 +35,7 @@ namespace ui {
 //   window that is not loaded, or whose unload is under way, does nothing.
 // - Form_Activate runs each time the window becomes the program's active window, coming from
 //   another of its windows (message boxes do not count).
-class Form : public QObject, protected DesignVocabulary {
+class Form : public QObject, public ControlHost, protected DesignVocabulary {
     Q_OBJECT
 public:
     explicit Form(const QString &name);
@@ -77,8 +78,12 @@ public:
     // window manager's frame comes on top. Needs no loaded view.
     QSizeF designExtent() const;
 
-    // A point of the window's persistent background, which survives repaints.
+    // A point of the window's persistent background, which survives repaints: one pixel of the
+    // design, a square as large as a design pixel at the display scale.
     void PSet(double x, double y, quint32 bgr);
+    // The persistent background repeats every width x height twips, so a field of points drawn
+    // for the design's own area covers a window as large as the screen at the same density.
+    void repeatBackground(double width, double height);
 
     // Shows a top-level menu of the window at the mouse.
     void PopupMenu(QAction *topMenu);
@@ -101,7 +106,7 @@ protected:
     template <class Sender, class Signal, class Fn> void handle(Sender *sender, Signal signal, Fn fn)
     {
         connect(sender, signal, this, [fn](auto &&...args) {
-            if (Program::instance().ended())
+            if (Lifecycle::instance().ended())
                 return;
             HandlerScope scope;
             if constexpr (std::is_invocable_v<Fn, decltype(args)...>)
@@ -111,9 +116,11 @@ protected:
         });
     }
 
+    QString hostName() const override { return name(); }
+    void declare(ControlSlot *slot) override { m_slots.push_back(slot); }
+    void loadForControls() override { view(); }
+
 private:
-    friend class ControlSlot;
-    void declare(ControlSlot *slot) { m_slots.push_back(slot); }
     void buildView();
     void forgetControls();
     void placeOnScreen();

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/FormView.h"
 
-#include "ui/Bars.h"
-#include "ui/Form.h"
 #include "ui/PickAndPlace.h"
 
 #include <QCloseEvent>
@@ -42,15 +40,21 @@ void ClientArea::setDot(const QRect &dot, const QColor &color)
     update(r);
 }
 
-void ClientArea::dock(ToolBar *toolBar)
+void ClientArea::setBackgroundTile(const QSize &tile)
 {
-    m_toolBar = toolBar;
+    m_tile = tile;
+    update();
+}
+
+void ClientArea::dockTop(QWidget *bar)
+{
+    m_toolBar = bar;
     layoutBars();
 }
 
-void ClientArea::dock(StatusBar *statusBar)
+void ClientArea::dockBottom(QWidget *bar)
 {
-    m_statusBar = statusBar;
+    m_statusBar = bar;
     layoutBars();
 }
 
@@ -59,7 +63,20 @@ void ClientArea::paintEvent(QPaintEvent *e)
     if (m_background.isNull())
         return;
     QPainter p(this);
-    p.drawImage(e->rect(), m_background, e->rect());
+    if (m_tile.isEmpty()) {
+        p.drawImage(e->rect(), m_background, e->rect());
+        return;
+    }
+    // Each repeat shows the tile's part of the background, and only where it is to be painted.
+    const QRect area = e->rect();
+    const QRect tile(QPoint(0, 0), m_tile);
+    for (int y = area.top() / m_tile.height() * m_tile.height(); y <= area.bottom(); y += m_tile.height()) {
+        for (int x = area.left() / m_tile.width() * m_tile.width(); x <= area.right(); x += m_tile.width()) {
+            const QRect part = area.translated(-x, -y).intersected(tile);
+            if (!part.isEmpty())
+                p.drawImage(part.translated(x, y), m_background, part);
+        }
+    }
 }
 
 void ClientArea::resizeEvent(QResizeEvent *e)
@@ -147,7 +164,7 @@ void FormView::closeEvent(QCloseEvent *e)
     // The window layer hides and destroys the view itself.
     e->ignore();
     if (m_controlBox)
-        m_form->closeRequested();
+        emit closeRequested();
 }
 
 void FormView::keyPressEvent(QKeyEvent *e)

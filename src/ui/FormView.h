@@ -8,8 +8,6 @@
 namespace ui {
 
 class Form;
-class ToolBar;
-class StatusBar;
 
 // The client area of a window: its back colour, its persistent background (points drawn by
 // code stay across repaints), and the toolbar and status bar docked along its edges.
@@ -19,8 +17,10 @@ public:
     explicit ClientArea(QWidget *parent = nullptr);
     void setDot(const QRect &dot, const QColor &color);
     const QImage &background() const { return m_background; }
-    void dock(ToolBar *toolBar);
-    void dock(StatusBar *statusBar);
+    // The background repeats every `tile` pixels across and down (an empty size: it does not).
+    void setBackgroundTile(const QSize &tile);
+    void dockTop(QWidget *bar);
+    void dockBottom(QWidget *bar);
 
 protected:
     void paintEvent(QPaintEvent *e) override;
@@ -29,15 +29,18 @@ protected:
 private:
     void layoutBars();
     QImage m_background;
-    QPointer<ToolBar> m_toolBar;
-    QPointer<StatusBar> m_statusBar;
+    QSize m_tile;
+    QPointer<QWidget> m_toolBar;
+    QPointer<QWidget> m_statusBar;
 };
 
-// The Qt window of a loaded form.
+// The Qt window of a loaded form. Its close box asks its form to close (closeRequested); the
+// form hides and destroys the view itself.
 class FormView : public QMainWindow {
     Q_OBJECT
 public:
     FormView(Form *form, bool controlBox);
+    // The window this view shows, for the program that keeps the windows.
     Form *form() const { return m_form; }
     ClientArea *client() const { return m_client; }
     void setDefaultButton(QPushButton *b) { m_default = b; }
@@ -59,6 +62,9 @@ public:
     // the next show makes a new one in the state the old one had.
     void nativeWindowLost();
     void setVisible(bool visible) override;
+
+signals:
+    void closeRequested();
 
 protected:
     void paintEvent(QPaintEvent *e) override;

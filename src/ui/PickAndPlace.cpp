@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/PickAndPlace.h"
 
-#include "ui/Picture.h"
-
 #include <QCursor>
+#include <QPixmap>
 #include <QPointer>
+#include <QWidget>
 
 namespace ui::pick {
 namespace {
 
-QPointer<Image> g_carried;
+QPointer<QWidget> g_carried;
 QPointer<QWidget> g_cursorWindow;
 
 void release()
 {
-    Image *was = g_carried;
+    QWidget *was = g_carried;
     g_carried = nullptr;
     if (g_cursorWindow)
         g_cursorWindow->unsetCursor();
@@ -25,18 +25,17 @@ void release()
 
 } // namespace
 
-Image *carried()
+QWidget *carried()
 {
     return g_carried;
 }
 
-void pickUp(Image *image)
+void pickUp(QWidget *image, const QPixmap &icon)
 {
     release();
     if (!image)
         return;
     g_carried = image;
-    const QPixmap icon = image->DragIcon().isNull() ? image->Picture() : image->DragIcon();
     if (!icon.isNull()) {
         const QSizeF size = icon.deviceIndependentSize();
         g_cursorWindow = image->window();
@@ -52,16 +51,16 @@ bool putBack()
     return any;
 }
 
-Image *takeFor(const QWidget *window)
+QWidget *takeFor(const QWidget *window)
 {
-    Image *image = g_carried;
+    QWidget *image = g_carried;
     if (!image || image->window() != window)
         return nullptr;
     release();
     return image;
 }
 
-void forget(const Image *image)
+void forget(const QWidget *image)
 {
     if (g_carried == image) {
         g_carried = nullptr;

@@ -11,21 +11,19 @@ class QWidget;
 // picture, or the picture being hidden, disabled or destroyed put it back. While a picture is
 // picked up it is drawn lifted with a frame, and the mouse cursor over its window is its drag
 // icon. One picture at most is picked up in the whole program.
-namespace ui {
+class QPixmap;
 
-class Image;
+namespace ui::pick {
 
-namespace pick {
-
-Image *carried();
-// Picks the image up, putting back any other picture picked up before.
-void pickUp(Image *image);
+QWidget *carried();
+// Picks the picture up, putting back any other picture picked up before; over its window the
+// mouse cursor is `icon`.
+void pickUp(QWidget *picture, const QPixmap &icon);
 // Puts the picked-up picture back where it stands; false if none was picked up.
 bool putBack();
 // The picture picked up in this window, or nullptr; it is no longer picked up afterwards.
-Image *takeFor(const QWidget *window);
-// The image is going away with its window: forget it without touching either.
-void forget(const Image *image);
+QWidget *takeFor(const QWidget *window);
+// The picture is going away with its window: forget it without touching either.
+void forget(const QWidget *picture);
 
-} // namespace pick
-} // namespace ui
+} // namespace ui::pick

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Pictures.h"
 
-#include "ui/Twips.h"
+#include "ui/Geometry.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
+#include <QList>
+#include <QMovie>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
@@ -46,11 +48,10 @@ QString vectorSourceOf(const QString &path, int frame)
     return QFileInfo::exists(source) ? source : QString();
 }
 
-QPixmap vectorPicture(const QString &path, QSize size, int frame)
+namespace {
+
+QPixmap vectorPicture(const QString &source, QSize size, qreal ratio)
 {
-    const QString source = vectorSourceOf(path, frame);
-    if (source.isEmpty() || size.isEmpty())
-        return {};
     // A window with many markers draws the same picture many times: each drawing is parsed once.
     static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
     auto &renderer = renderers[source];
@@ -58,7 +59,6 @@ QPixmap vectorPicture(const QString &path, QSize size, int frame)
         renderer = std::make_shared<QSvgRenderer>(source);
     if (!renderer->isValid())
         return {};
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
     QPixmap picture(QSize(int(std::ceil(size.width() * ratio)), int(std::ceil(size.height() * ratio))));
     picture.fill(Qt::transparent);
     {
@@ -70,21 +70,60 @@ QPixmap vectorPicture(const QString &path, QSize size, int frame)
     return picture;
 }
 
+QPixmap bitmapFrame(const QString &path, int frame)
+{
+    if (frame == 0 || !path.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive))
+        return sharpPixmap(path);
+    QMovie movie(path);
+    return movie.jumpToFrame(frame) ? movie.currentPixmap() : QPixmap();
+}
+
+} // namespace
+
+QPixmap pictureAt(const QString &path, QSize size, int frame)
+{
+    if (size.isEmpty())
+        return {};
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    struct Key {
+        QString path;
+        QSize size;
+        int frame;
+        qreal ratio;
+        bool operator==(const Key &) const = default;
+    };
+    static QList<QPair<Key, QPixmap>> drawn;
+    const Key key { path, size, frame, ratio };
+    for (const auto &entry : std::as_const(drawn)) {
+        if (entry.first == key)
+            return entry.second;
+    }
+    QPixmap picture = bitmapFrame(path, frame);
+    if (picture.isNull())
+        return {};
+    if (picture.deviceIndependentSize().toSize() != size || picture.devicePixelRatio() != ratio) {
+        const QString source = vectorSourceOf(path, frame);
+        QPixmap fresh = source.isEmpty() ? QPixmap() : vectorPicture(source, size, ratio);
+        if (fresh.isNull()) {
+            fresh = picture.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            fresh.setDevicePixelRatio(ratio);
+        }
+        picture = fresh;
+    }
+    // The program shows a few dozen pictures at one or two sizes each.
+    if (drawn.size() > 256)
+        drawn.removeFirst();
+    drawn.append({ key, picture });
+    return picture;
+}
+
 QPixmap scaledPicture(const QString &path)
 {
-    QPixmap picture = sharpPixmap(path);
-    if (displayScale() == 1.0 || picture.isNull())
+    const QPixmap picture = sharpPixmap(path);
+    if (picture.isNull())
         return picture;
     const QSizeF design = picture.deviceIndependentSize();
-    const QSize size(scaledPixels(design.width()), scaledPixels(design.height()));
-    QPixmap drawn = vectorPicture(path, size);
-    if (!drawn.isNull())
-        return drawn;
-    // A picture without a vector source (none of the program's own) is resampled smoothly.
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    picture = picture.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    picture.setDevicePixelRatio(ratio);
-    return picture;
+    return pictureAt(path, QSize(scaledPixels(design.width()), scaledPixels(design.height())));
 }
 
 } // namespace ui

@@ -20,11 +20,14 @@ QPixmap sharpPixmap(const QString &path, qreal ratio = 0);
 // empty string where it has none.
 QString vectorSourceOf(const QString &path, int frame = 0);
 
+// The picture at `path` drawn to fill `size` (device-independent pixels), frame `frame` of an
+// animation: the bitmap itself where it has exactly that size at the screen's pixel density,
+// otherwise drawn afresh from its vector source, otherwise (a picture without one, none of the
+// program's own) its bitmap resampled smoothly. Drawings are kept, so each size of a picture
+// is drawn once.
+QPixmap pictureAt(const QString &path, QSize size, int frame = 0);
+
 // The picture at `path` at the display scale: its scale-1 size times the scale.
 QPixmap scaledPicture(const QString &path);
-
-// The picture at `path` drawn to fill `size` (device-independent pixels) from its vector source
-// (frame `frame` of an animation); null where it has no vector source.
-QPixmap vectorPicture(const QString &path, QSize size, int frame = 0);
 
 } // namespace ui

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Program.h"
 
-#include "ui/Form.h"
 #include "ui/FormView.h"
 
 #include <QAbstractNativeEventFilter>
@@ -50,6 +49,11 @@ public:
 };
 
 } // namespace
+
+Lifecycle &Lifecycle::instance()
+{
+    return Program::instance();
+}
 
 Program &Program::instance()
 {

@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "ui/Form.h"
+#include "ui/Lifecycle.h"
+
 #include <QElapsedTimer>
 #include <QList>
 #include <QObject>
@@ -14,16 +17,13 @@ class QWindow;
 
 namespace ui {
 
-class Form;
-class FormView;
-
 // The program as the windows see it: the single instance of every window, the collection of
 // loaded windows, which window is active, and the end of the program.
 //
 // Views of unloaded windows are not deleted while any handler is still running (a handler may
 // unload its own window, or a nested loop may unload it under a waiting handler); they wait in
 // a graveyard until the outermost handler has returned.
-class Program : public QObject {
+class Program : public QObject, public Lifecycle {
     Q_OBJECT
 public:
     static Program &instance();
@@ -43,7 +43,7 @@ public:
     // terminator that only records, and then every modal wait returns "ended" and every window
     // operation does nothing.
     void end();
-    bool ended() const { return m_ended; }
+    bool ended() const override { return m_ended; }
     using Terminator = std::function<void()>;
     void setTerminator(Terminator terminator) { m_terminator = std::move(terminator); }
     static void terminateProcess();
@@ -53,12 +53,12 @@ public:
     // Tests: forget every window (their variables too) and start again as a new run.
     void resetForTests();
 
-    // Used by the window layer.
-    void formLoaded(Form *form);
-    void formUnloaded(Form *form);
-    void formShown(Form *form);
-    void formHidden(Form *form);
-    void bury(QWidget *view);
+    // What the windows tell the program.
+    void formLoaded(Form *form) override;
+    void formUnloaded(Form *form) override;
+    void formShown(Form *form) override;
+    void formHidden(Form *form) override;
+    void bury(QWidget *view) override;
     // A window of the program (a window or a box) whose native window was destroyed from
     // outside, as a window manager's force close does: it counts as its close box, so the
     // program goes on or ends as it would then; a window that refuses to close gets a new one.
@@ -66,9 +66,9 @@ public:
     // A hidden window gives back its native window and its back buffer (as large as the
     // window: 8 MB when maximized on a full-HD screen) once no handler runs; showing it again
     // makes new ones.
-    void releaseWhenIdle(FormView *view);
-    void enterHandler() { ++m_handlerDepth; }
-    void leaveHandler();
+    void releaseWhenIdle(FormView *view) override;
+    void enterHandler() override { ++m_handlerDepth; }
+    void leaveHandler() override;
     int handlerDepth() const { return m_handlerDepth; }
 
 private:
@@ -105,15 +105,6 @@ private:
     bool m_releaseQueued = false;
 };
 
-// Marks a handler running for the duration of a scope (see Program).
-class HandlerScope {
-public:
-    HandlerScope() { Program::instance().enterHandler(); }
-    ~HandlerScope() { Program::instance().leaveHandler(); }
-    HandlerScope(const HandlerScope &) = delete;
-    HandlerScope &operator=(const HandlerScope &) = delete;
-};
-
 template <class F> F &form()
 {
     return Program::instance().form<F>();
@@ -127,11 +118,6 @@ void ShowHome();
 inline void End()
 {
     Program::instance().end();
-}
-
-inline bool Ended()
-{
-    return Program::instance().ended();
 }
 
 } // namespace ui

@@ -1,7 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Timer.h"
 
+#include "ui/BuildContext.h"
+
 namespace ui {
+
+Timer *Timer::create(BuildContext &context, const ControlDesign &row)
+{
+    auto *t = new Timer(context.owner());
+    t->setObjectName(row.name);
+    t->setInterval(row.intervalMs);
+    t->setEnabled(row.isEnabled);
+    return t;
+}
 
 Timer::Timer(QObject *parent)
     : QObject(parent)

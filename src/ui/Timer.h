@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "ui/ControlBase.h"
+#include "ui/ControlDesign.h"
 
 #include <QTimer>
 
@@ -11,6 +11,8 @@ namespace ui {
 class Timer : public QObject {
     Q_OBJECT
 public:
+    static constexpr Extent extent = Extent::None;
+    static Timer *create(BuildContext &context, const ControlDesign &row);
     explicit Timer(QObject *parent = nullptr);
     int Interval() const { return m_timer.interval(); }
     void setInterval(int ms);

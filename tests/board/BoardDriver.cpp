@@ -2,6 +2,7 @@
 #include "BoardDriver.h"
 #include "support/ProgramFixture.h"
 #include "ui/Application.h"
+#include "ui/Drag.h"
 
 #include "board/BoardLayout.h"
 #include "board/frmBrookhop.h"

@@ -4,6 +4,7 @@
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
 #include "ui/Application.h"
+#include "ui/Drag.h"
 
 #include <QMimeData>
 #include <QTest>

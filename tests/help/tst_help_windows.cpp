@@ -3,7 +3,7 @@
 #include "help/frmHelpSpinzo.h"
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
-#include "ui/Twips.h"
+#include "ui/Geometry.h"
 
 #include <QApplication>
 #include <QTest>
@@ -46,6 +46,21 @@ private:
     HelpWindow &m_w;
 };
 
+// A topic's label by its name in the table: the window reaches its labels by index.
+ui::Label *topic(HelpWindow &w, const QString &name)
+{
+    const auto &t = w.topics();
+    for (std::size_t i = 0; i < t.contents.size(); ++i) {
+        if (QString::fromStdString(t.contents[i].label) == name)
+            return w.contentsLabel(i);
+    }
+    for (std::size_t i = 0; i < t.glossary.size(); ++i) {
+        if (QString::fromStdString(t.glossary[i].label) == name)
+            return w.glossaryLabel(i);
+    }
+    qFatal("no topic %s", qPrintable(name));
+}
+
 } // namespace
 
 class HelpWindowsTest : public QObject {
@@ -54,7 +69,7 @@ class HelpWindowsTest : public QObject {
 
     static void click(HelpWindow &w, const char *label)
     {
-        ui::Label *l = w.topicLabels(QString::fromLatin1(label));
+        ui::Label *l = topic(w, QString::fromLatin1(label));
         QVERIFY2(l->isVisible(), label); // a user can only click what is on the screen
         QTest::mouseClick(l, Qt::LeftButton);
     }
@@ -63,7 +78,7 @@ class HelpWindowsTest : public QObject {
     {
         bool all = ui::visible(w.lblExitGlossary()), none = !all;
         for (const help::Topic &t : w.topics().glossary) {
-            const bool v = ui::visible(w.topicLabels(QString::fromStdString(t.label)));
+            const bool v = ui::visible(topic(w, QString::fromStdString(t.label)));
             all = all && v;
             none = none && !v;
         }
@@ -91,13 +106,13 @@ private slots:
             QCOMPARE(definition(*w), QString());
             QVERIFY(!glossaryShown(*w));
             QCOMPARE(w->lblExitGlossary()->Caption(), sp(5) + "(click here to exit the glossary)");
-            ui::Label *contents = w->topicLabels("lblEnding");
+            ui::Label *contents = topic(*w, "lblEnding");
             QCOMPARE(contents->parentWidget(), w->fraContents());
             QCOMPARE(contents->Top(), 5520.0);
             QCOMPARE(contents->Width(), 3375.0);
             QCOMPARE(contents->font().pointSizeF(), 9.75);
             QVERIFY(contents->font().bold());
-            ui::Label *term = w->topicLabels(QString::fromStdString(w->topics().glossary.back().label));
+            ui::Label *term = w->glossaryLabel(w->topics().glossary.size() - 1);
             QCOMPARE(term->parentWidget(), w->fraGlossary());
             QCOMPARE(term->Height(), 255.0);
             QCOMPARE(term->font().pointSizeF(), 8.25);
@@ -131,12 +146,10 @@ private slots:
                 glossary << QString::fromStdString(t.label);
             QCOMPARE(labelsIn(w->fraContents()), contents);
             QCOMPARE(labelsIn(w->fraGlossary()), glossary);
-            QStringList declared;
-            for (auto &label : w->topicLabels) {
-                QCOMPARE(label()->objectName(), label.name());
-                declared << label.name();
-            }
-            QCOMPARE(declared, contents + glossary);
+            QStringList indexed;
+            for (int i = 0; i < contents.size() + glossary.size(); ++i)
+                indexed << w->topicLabels(i)->objectName();
+            QCOMPARE(indexed, contents + glossary);
         }
     }
 
@@ -145,14 +158,14 @@ private slots:
     {
         frmHelpSpinzo &h = form<frmHelpSpinzo>();
         QVERIFY(!h.isLoaded());
-        ui::Label *first = h.topicLabels("lblRandom");
+        ui::Label *first = topic(h, "lblRandom");
         QVERIFY(h.isLoaded() && !h.isVisible());
         QCOMPARE(first->Caption(), "random number" + sp(19) + "(click here)");
         h.unload();
-        ui::Label *second = h.topicLabels("lblRandom");
+        ui::Label *second = topic(h, "lblRandom");
         QVERIFY(h.isLoaded());
         QCOMPARE(second->window(), h.view());
-        QCOMPARE(h.topicLabels.member("lblRandom").built(), static_cast<QObject *>(second));
+        QCOMPARE(h.topicLabels.built(second->controlIndex()), static_cast<QObject *>(second));
     }
 
     void captionsKeepTheirExactSpacesAndFitTheirLabels()
@@ -160,20 +173,19 @@ private slots:
         frmHelpBrookhop &b = form<frmHelpBrookhop>();
         frmHelpSpinzo &s = form<frmHelpSpinzo>();
         const QString objectives = sp(19) + "CONTENTS" + sp(18) + "Objectives" + sp(19) + "(click here)";
-        QCOMPARE(b.topicLabels("lblObj")->Caption(), objectives);
-        QCOMPARE(s.topicLabels("lblObj")->Caption(), objectives);
-        QCOMPARE(
-            b.topicLabels("lblAltMove")->Caption(), sp(7) + "----- alternative way to move" + sp(42) + "(click here)");
-        QCOMPARE(b.topicLabels("lbl_cIcon")->Caption(), "cars icon" + sp(33) + "(click here)");
-        QCOMPARE(s.topicLabels("lblOpen")->Caption(), sp(6) + "----- Open limits" + sp(5) + "(click here)");
-        QCOMPARE(s.topicLabels("lblWins")->Caption(), "Wins" + sp(40) + "(click here)");
-        QCOMPARE(s.topicLabels("lblGlossary")->Caption(), "Glossary" + sp(23) + "(click here)");
+        QCOMPARE(topic(b, "lblObj")->Caption(), objectives);
+        QCOMPARE(topic(s, "lblObj")->Caption(), objectives);
+        QCOMPARE(topic(b, "lblAltMove")->Caption(), sp(7) + "----- alternative way to move" + sp(42) + "(click here)");
+        QCOMPARE(topic(b, "lbl_cIcon")->Caption(), "cars icon" + sp(33) + "(click here)");
+        QCOMPARE(topic(s, "lblOpen")->Caption(), sp(6) + "----- Open limits" + sp(5) + "(click here)");
+        QCOMPARE(topic(s, "lblWins")->Caption(), "Wins" + sp(40) + "(click here)");
+        QCOMPARE(topic(s, "lblGlossary")->Caption(), "Glossary" + sp(23) + "(click here)");
         // With the design fonts no wrapped caption is taller than its label.
         for (HelpWindow *w : { static_cast<HelpWindow *>(&b), static_cast<HelpWindow *>(&s) }) {
             QList<ui::Label *> labels { w->lblExitGlossary() };
             for (const auto *list : { &w->topics().contents, &w->topics().glossary })
                 for (const help::Topic &t : *list)
-                    labels << w->topicLabels(QString::fromStdString(t.label));
+                    labels << topic(*w, QString::fromStdString(t.label));
             for (ui::Label *l : labels)
                 QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->objectName()));
         }
@@ -253,7 +265,7 @@ private slots:
         VisibilityLog log(h);
         QStringList shown, hidden;
         for (const help::Topic &t : h.topics().glossary) {
-            log.watch(h.topicLabels(QString::fromStdString(t.label)));
+            log.watch(topic(h, QString::fromStdString(t.label)));
             shown << "show " + QString::fromStdString(t.label) + " (definition shown)";
             hidden << "hide " + QString::fromStdString(t.label);
         }
@@ -333,7 +345,7 @@ private slots:
         h.show();
         h.view()->activateWindow();
         QTRY_VERIFY(QApplication::focusWidget());
-        QCOMPARE(QApplication::focusWidget(), h.topicLabels(QString::fromStdString(h.topics().contents.front().label)));
+        QCOMPARE(QApplication::focusWidget(), h.contentsLabel(0));
         QStringList reached;
         for (int i = 0; i < 40 && reached.size() < int(h.topics().contents.size()); ++i) {
             QWidget *focus = QApplication::focusWidget();
@@ -346,11 +358,11 @@ private slots:
             contents << QString::fromStdString(t.label);
         QCOMPARE(reached, contents);
 
-        ui::Label *glossary = h.topicLabels("lblGlossary");
+        ui::Label *glossary = topic(h, "lblGlossary");
         glossary->setFocus();
         QTest::keyClick(glossary, Qt::Key_Return);
         QVERIFY(glossaryShown(h));
-        ui::Label *wins = h.topicLabels("lblWins");
+        ui::Label *wins = topic(h, "lblWins");
         QVERIFY(wins->focusPolicy() & Qt::TabFocus);
         wins->setFocus();
         QTest::keyClick(wins, Qt::Key_Space);

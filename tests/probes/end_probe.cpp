@@ -3,9 +3,9 @@
 // that ran. Whatever follows the end must never print: not the rest of the handler that ended
 // the program, and not the handler waiting further up the stack in the outer modal show.
 #include "ui/Application.h"
-#include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Program.h"
+#include "ui/Vocabulary.h"
 
 #include <QApplication>
 #include <QTimer>

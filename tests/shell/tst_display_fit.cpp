@@ -14,7 +14,7 @@
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
 #include "ui/Application.h"
-#include "ui/Twips.h"
+#include "ui/Geometry.h"
 
 #include <QGuiApplication>
 #include <QScreen>

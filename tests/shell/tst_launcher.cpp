@@ -7,8 +7,8 @@
 #include "shell/frmSplashSpinzo.h"
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
+#include "ui/Geometry.h"
 #include "ui/Random.h"
-#include "ui/Twips.h"
 
 #include <vector>
 

@@ -3,7 +3,7 @@
 #include "shell/frmSkydash.h"
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
-#include "ui/Twips.h"
+#include "ui/Geometry.h"
 
 #include <QApplication>
 #include <QStyle>

@@ -9,7 +9,7 @@
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
 #include "ui/FormView.h"
-#include "ui/Twips.h"
+#include "ui/Geometry.h"
 
 #include <QPointer>
 #include <QScreen>

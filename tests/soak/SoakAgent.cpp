@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SoakAgent.h"
 
-#include "ui/Bars.h"
-#include "ui/Controls.h"
+#include "ui/Drag.h"
 #include "ui/Form.h"
-#include "ui/Picture.h"
 #include "ui/Program.h"
 #include "ui/Random.h"
 #include "ui/Timer.h"
+#include "ui/Vocabulary.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -9,8 +9,8 @@
 #include "shell/SplashWindow.h"
 #include "shell/Startup.h"
 #include "ui/Form.h"
+#include "ui/Geometry.h"
 #include "ui/Program.h"
-#include "ui/Twips.h"
 
 #include "ui/Application.h"
 #include <QPointer>

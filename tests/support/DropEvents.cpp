@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/DropEvents.h"
 
-#include "ui/Picture.h"
+#include "ui/Drag.h"
+#include "ui/Program.h"
+#include "ui/Vocabulary.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>

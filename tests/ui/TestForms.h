@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include "ui/Bars.h"
-#include "ui/Controls.h"
 #include "ui/Form.h"
-#include "ui/Picture.h"
+#include "ui/Program.h"
 #include "ui/Timer.h"
+#include "ui/Vocabulary.h"
 
 #include <functional>
 

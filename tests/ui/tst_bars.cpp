@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
-#include "ui/Bars.h"
 #include "ui/Form.h"
+#include "ui/Program.h"
+#include "ui/Vocabulary.h"
 
 #include <QApplication>
 #include <QDateTime>

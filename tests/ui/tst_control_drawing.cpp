@@ -2,8 +2,9 @@
 #include "TestForms.h"
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
+#include "ui/Geometry.h"
+#include "ui/KeyboardFocus.h"
 #include "ui/PickAndPlace.h"
-#include "ui/Twips.h"
 
 #include <QTest>
 

@@ -3,7 +3,8 @@
 #include "support/TestMain.h"
 #include "ui/Form.h"
 #include "ui/FormView.h"
-#include "ui/Twips.h"
+#include "ui/Geometry.h"
+#include "ui/Program.h"
 
 #include <QTest>
 

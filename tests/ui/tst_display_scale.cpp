@@ -3,8 +3,8 @@
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
 #include "ui/Application.h"
+#include "ui/Geometry.h"
 #include "ui/Pictures.h"
-#include "ui/Twips.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -78,27 +78,39 @@ private slots:
         const QPixmap icon = form<ProbeForm>().imgMarker(0)->DragIcon();
         QCOMPARE(icon.deviceIndependentSize(), QSizeF(48, 48)); // a 32-pixel icon at 1.5
         QVERIFY(!ui::vectorSourceOf(":/icons/bicycle32.png").isEmpty());
-        QCOMPARE(icon.toImage(), ui::vectorPicture(":/icons/bicycle32.png", QSize(48, 48)).toImage());
+        QCOMPARE(icon.toImage(), ui::pictureAt(":/icons/bicycle32.png", QSize(48, 48)).toImage());
     }
 
-    void theBackgroundsPointsCoverTheSameShareOfTheWindow()
+    // Each point is a square as wide as a design pixel at the scale, so a star looks the same
+    // wherever it falls, and a row of points still has no gap.
+    void theBackgroundsPointsAreSquaresOfOneDesignPixel()
     {
-        buildAt(1.5);
+        buildAt(1.75);
         ProbeForm &f = form<ProbeForm>();
         const double pixel = 1440.0 / ui::logicalDpi(); // one design pixel, in twips
         for (int i = 0; i < 20; ++i)
             f.PSet((10 + i) * pixel, 10 * pixel, ui::Colours::yellow);
-        // Twenty design pixels side by side make thirty screen pixels, without a gap; the row
-        // starts at design pixel 10, screen pixel 15, and is one and a half pixels high, here 1.
+        f.PSet(40 * pixel, 40 * pixel, ui::Colours::yellow);
+        // The row starts at design pixel 10, screen pixel 17 (17.5 rounded down), and its last
+        // point at 50 (50.75) is 2 pixels wide: 17 to 51, on two rows.
         const QImage &bg = f.view()->client()->background();
         const QColor yellow(255, 255, 0);
-        int covered = 0;
-        for (int x = 0; x < bg.width(); ++x)
-            covered += bg.pixelColor(x, 15) == yellow ? 1 : 0;
-        QCOMPARE(covered, 30);
-        QCOMPARE(bg.pixelColor(15, 15), yellow);
-        QCOMPARE(bg.pixelColor(44, 15), yellow);
-        QVERIFY(bg.pixelColor(15, 16) != yellow);
+        for (int y : { 17, 18 }) {
+            int covered = 0;
+            for (int x = 0; x < bg.width(); ++x)
+                covered += bg.pixelColor(x, y) == yellow ? 1 : 0;
+            QCOMPARE(covered, 35);
+            QCOMPARE(bg.pixelColor(17, y), yellow);
+            QCOMPARE(bg.pixelColor(51, y), yellow);
+        }
+        QVERIFY(bg.pixelColor(17, 19) != yellow);
+        // The lone point at design pixel (40, 40): screen pixels 70 and 71 both ways.
+        int lone = 0;
+        for (int y = 66; y < 76; ++y)
+            for (int x = 66; x < 76; ++x)
+                lone += bg.pixelColor(x, y) == yellow ? 1 : 0;
+        QCOMPARE(lone, 4);
+        QCOMPARE(bg.pixelColor(71, 71), yellow);
     }
 };
 

@@ -2,8 +2,10 @@
 #include "support/DropEvents.h"
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
+#include "ui/Drag.h"
 #include "ui/Form.h"
-#include "ui/Picture.h"
+#include "ui/Program.h"
+#include "ui/Vocabulary.h"
 
 #include <QMimeData>
 #include <QTest>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/TestMain.h"
-#include "ui/Twips.h"
+#include "ui/Geometry.h"
 
 #include <QTest>
 

@@ -4,7 +4,8 @@
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
 #include "ui/Dialogs.h"
-#include "ui/Twips.h"
+#include "ui/Drag.h"
+#include "ui/Geometry.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,24 +5,8 @@
 
 #include <QLabel>
 #include <QTimer>
-#include <QToolBar>
-
-class QAction;
 
 namespace ui {
-
-// A toolbar docked along the top edge of its window's client area; its buttons are known by
-// their keys, and ButtonClick hands over the key of the clicked button.
-class ToolBar : public QToolBar, public ControlBase {
-    Q_OBJECT
-public:
-    explicit ToolBar(QWidget *parent = nullptr);
-    void setButtons(const QList<ToolButtonDesign> &buttons);
-    QAction *button(const QString &key) const;
-    QStringList keys() const;
-signals:
-    void ButtonClick(const QString &key);
-};
 
 // The time of day as a status-bar clock shows it: the given time format (a locale's short one)
 // in hours and minutes, without seconds, in the locale's own order and separators.
@@ -33,6 +17,8 @@ QString timeOfDayFormat(const QString &format);
 class StatusBar : public QWidget, public ControlBase {
     Q_OBJECT
 public:
+    static constexpr Extent extent = Extent::StatusBar;
+    static StatusBar *create(BuildContext &context, const ControlDesign &row);
     explicit StatusBar(QWidget *parent = nullptr);
     void setPanels(const QList<PanelDesign> &panels);
     QString panelText(const QString &key) const;

@@ -1,31 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/Bars.h"
+#include "ui/StatusBar.h"
 
-#include "ui/Pictures.h"
-#include "ui/Twips.h"
+#include "ui/BuildContext.h"
+#include "ui/Geometry.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDateTime>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLocale>
 
 namespace ui {
-namespace {
 
-// The bars are drawn in the system's colours, whatever back colour their window has.
-void useSystemColors(QWidget *bar)
+StatusBar *StatusBar::create(BuildContext &context, const ControlDesign &row)
 {
-    const QPalette system = QApplication::palette();
-    QPalette p = bar->palette();
-    for (auto role : { QPalette::Window, QPalette::WindowText, QPalette::Button, QPalette::ButtonText })
-        p.setBrush(role, system.brush(role));
-    bar->setPalette(p);
-    bar->setAutoFillBackground(true);
+    auto *s = new StatusBar(context.parentFor(row));
+    s->setPanels(row.statusPanels);
+    context.dockBottom(s);
+    s->applyDesign(row, context);
+    return s;
 }
-
-} // namespace
 
 QString timeOfDayFormat(const QString &format)
 {
@@ -48,54 +41,13 @@ QString timeOfDayFormat(const QString &format)
     return result;
 }
 
-ToolBar::ToolBar(QWidget *parent)
-    : QToolBar(parent)
-    , ControlBase(this)
-{
-    setMovable(false);
-    setFloatable(false);
-    setIconSize(QSize(scaledPixels(16), scaledPixels(16)));
-    setToolButtonStyle(Qt::ToolButtonIconOnly);
-    useSystemColors(this);
-}
-
-void ToolBar::setButtons(const QList<ToolButtonDesign> &buttons)
-{
-    for (const ToolButtonDesign &b : buttons) {
-        // At a display scale other than 1 the button's picture is drawn afresh at its size.
-        const QPixmap drawn = displayScale() == 1.0 ? QPixmap() : vectorPicture(b.icon, iconSize());
-        QAction *action = addAction(drawn.isNull() ? QIcon(b.icon) : QIcon(drawn), b.text);
-        action->setObjectName(b.key);
-        action->setToolTip(b.text);
-        action->setData(b.key);
-        connect(action, &QAction::triggered, this, [this, key = b.key] { emit ButtonClick(key); });
-    }
-}
-
-QAction *ToolBar::button(const QString &key) const
-{
-    for (QAction *a : actions()) {
-        if (a->data().toString() == key)
-            return a;
-    }
-    return nullptr;
-}
-
-QStringList ToolBar::keys() const
-{
-    QStringList result;
-    for (QAction *a : actions())
-        result << a->data().toString();
-    return result;
-}
-
 StatusBar::StatusBar(QWidget *parent)
     : QWidget(parent)
     , ControlBase(this)
 {
     auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(2, 1, 2, 1);
-    layout->setSpacing(2);
+    layout->setContentsMargins(scaledPixels(2), scaledPixels(1), scaledPixels(2), scaledPixels(1));
+    layout->setSpacing(scaledPixels(2));
     useSystemColors(this);
     m_clock.setSingleShot(true);
     m_clock.setTimerType(Qt::PreciseTimer);
@@ -116,7 +68,7 @@ void StatusBar::setPanels(const QList<PanelDesign> &panels)
             layout->addWidget(label, 1);
         } else {
             label->setAlignment(Qt::AlignCenter);
-            label->setContentsMargins(4, 0, 4, 0);
+            label->setContentsMargins(scaledPixels(4), 0, scaledPixels(4), 0);
             layout->addWidget(label, 0);
             clock = true;
         }

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QWidget;
+
+namespace ui {
+
+// Whether w is to draw its focus rectangle: it has the focus, and its window has been used from
+// the keyboard (Tab, arrows, Space or Enter) since the last mouse click there, as on desktops,
+// where a click leaves no rectangle behind. Controls that draw their own focus call
+// followInputKind() once so that the keys and clicks are watched.
+bool showsKeyboardFocus(const QWidget *w);
+void followInputKind();
+
+} // namespace ui

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/MenuItem.h"
+
+#include "ui/BuildContext.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace ui {
+
+QAction *MenuItem::create(BuildContext &context, const ControlDesign &row)
+{
+    QAction *action = nullptr;
+    if (!row.containerSlot) {
+        action = context.menuBar()->addAction(row.captionText);
+    } else {
+        auto *topMenu = qobject_cast<QAction *>(context.containerOf(row));
+        QMenu *menu = topMenu ? topMenu->menu() : nullptr;
+        if (!menu)
+            qFatal("menu item %s lies in no menu", qPrintable(row.name));
+        action = row.isSeparator ? menu->addSeparator() : menu->addAction(row.captionText);
+    }
+    action->setObjectName(row.name);
+    action->setVisible(row.isVisible);
+    action->setEnabled(row.isEnabled);
+    return action;
+}
+
+} // namespace ui

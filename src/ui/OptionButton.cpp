@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/OptionButton.h"
+
+#include "ui/BuildContext.h"
+#include "ui/Geometry.h"
+#include "ui/KeyboardFocus.h"
+
+namespace ui {
+
+OptionButton *OptionButton::create(BuildContext &context, const ControlDesign &row)
+{
+    auto *o = new OptionButton(context.parentFor(row));
+    o->applyDesign(row, context);
+    o->setText(row.captionText);
+    o->describeCaption(row.captionText);
+    if (row.isChecked) {
+        const QSignalBlocker block(o);
+        o->setChecked(true);
+    }
+    return o;
+}
+
+OptionButton::OptionButton(QWidget *parent)
+    : QRadioButton(parent)
+    , ControlBase(this)
+{
+    connect(this, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            emit Click();
+    });
+    followInputKind();
+}
+
+void OptionButton::setValue(bool selected)
+{
+    if (selected) {
+        setChecked(true);
+        return;
+    }
+    // An exclusive group never lets its checked button go; lift the exclusivity for a moment.
+    const bool exclusive = autoExclusive();
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(exclusive);
+}
+
+} // namespace ui
