@@ -1,26 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "board/frmBrookhop.h"
-#include "board/frmPlayerOptions.h"
-#include "help/frmHelpBrookhop.h"
-#include "help/frmHelpSpinzo.h"
 #include "shell/Startup.h"
-#include "shell/frmLogon.h"
-#include "shell/frmSkydash.h"
-#include "shell/frmSplashBrookhop.h"
-#include "shell/frmSplashSpinzo.h"
-#include "spinner/frmSetOwnLimits.h"
-#include "spinner/frmShowHighScore.h"
-#include "spinner/frmSpinzo.h"
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
 #include "ui/Application.h"
+#include "ui/Form.h"
 #include "ui/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
-
-using ui::form;
 
 // The scale the program chooses for the screen must leave every control of every window on
 // the screen: the measure of a window (its controls beyond the client area, its menu bar) is
@@ -67,10 +55,8 @@ private slots:
         else if (screen == QSize(800, 800))
             QCOMPARE(scale, 1.0); // the launcher's width is the limit
         QStringList cut;
-        cut << cutOff(form<frmLogon>()) << cutOff(form<frmSkydash>()) << cutOff(form<frmSplashBrookhop>())
-            << cutOff(form<frmSplashSpinzo>()) << cutOff(form<frmBrookhop>()) << cutOff(form<frmPlayerOptions>())
-            << cutOff(form<frmSpinzo>()) << cutOff(form<frmSetOwnLimits>()) << cutOff(form<frmShowHighScore>())
-            << cutOff(form<frmHelpBrookhop>()) << cutOff(form<frmHelpSpinzo>());
+        for (ui::Form *window : allWindows())
+            cut << cutOff(*window);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
     }
 
