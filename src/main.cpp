@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/Startup.h"
 #include "ui/Application.h"
+#include "ui/DisplayChoice.h"
 
 #include <QApplication>
 

@@ -2,7 +2,7 @@
 #include "shell/SplashWindow.h"
 
 #include "shell/GlidePacer.h"
-#include "shell/frmSkydash.h"
+#include "ui/Program.h"
 
 #include <QCoreApplication>
 
@@ -79,7 +79,7 @@ void SplashWindow::fraLogo_Click()
     if (m_gliding)
         return;
     unload();
-    form<frmSkydash>().show();
+    ShowHome();
 }
 
 bool SplashWindow::showNextColour()

@@ -59,6 +59,14 @@ CommandLine readCommandLine(int argc, char **argv)
     return line;
 }
 
+QList<ui::Form *> allWindows()
+{
+    using ui::form;
+    return { &form<frmLogon>(), &form<frmSkydash>(), &form<frmSplashBrookhop>(), &form<frmSplashSpinzo>(),
+        &form<frmBrookhop>(), &form<frmPlayerOptions>(), &form<frmSpinzo>(), &form<frmSetOwnLimits>(),
+        &form<frmShowHighScore>(), &form<frmHelpBrookhop>(), &form<frmHelpSpinzo>() };
+}
+
 void chooseDisplayScale(std::optional<double> chosen)
 {
     // The windows that open are measured at scale 1; the window manager's frame is not known
@@ -66,21 +74,10 @@ void chooseDisplayScale(std::optional<double> chosen)
     // draw them.
     constexpr double frameWidth = 12, frameHeight = 40;
     std::vector<ui::WindowExtent> windows;
-    const auto measure = [&](const ui::Form &window) {
-        const QSizeF design = window.designExtent();
+    for (const ui::Form *window : allWindows()) {
+        const QSizeF design = window->designExtent();
         windows.push_back({ design.width(), design.height(), frameWidth, frameHeight });
-    };
-    measure(ui::form<frmLogon>());
-    measure(ui::form<frmSkydash>());
-    measure(ui::form<frmSplashBrookhop>());
-    measure(ui::form<frmSplashSpinzo>());
-    measure(ui::form<frmBrookhop>());
-    measure(ui::form<frmPlayerOptions>());
-    measure(ui::form<frmSpinzo>());
-    measure(ui::form<frmSetOwnLimits>());
-    measure(ui::form<frmShowHighScore>());
-    measure(ui::form<frmHelpBrookhop>());
-    measure(ui::form<frmHelpSpinzo>());
+    }
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect();
     const double scale

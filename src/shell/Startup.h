@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QList>
 #include <optional>
+
+namespace ui {
+class Form;
+}
 
 // The program's own command line, read before the toolkit starts (so that --help works without a
 // display): an exit status where it has said all there is to say (or found a wrong --scale),
@@ -10,6 +15,10 @@ struct CommandLine {
     std::optional<double> scale;
 };
 CommandLine readCommandLine(int argc, char **argv);
+
+// Every window of the program, each the one instance of its kind: the launcher and what it
+// opens, in the order a player meets them. Start-up measures them; the tests go through them.
+QList<ui::Form *> allWindows();
 
 // Chooses the display scale of the run from the screen the program opens on, unless the user
 // chose one, and uses it for every window.

@@ -7,20 +7,11 @@
 #include "ui/Program.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFont>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
-#include <cstddef>
-#include <cstdio>
-#include <cstring>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-#include <utility>
 
 static void initResources()
 {
@@ -133,141 +124,6 @@ void initApplication(QApplication &app)
     app.setWindowIcon(QIcon(QStringLiteral(":/appicon/playhaven-64.png")));
     new CursorBlinkRest(CursorBlinkRest::defaultRestAfter, &app);
     Program::instance();
-}
-
-namespace {
-
-QString noDisplay(const QString &why)
-{
-    return QStringLiteral("playhaven: no display to open a window on (%1); run it from a desktop session").arg(why);
-}
-
-bool isX11(const QByteArray &platform)
-{
-    return platform == "xcb" || platform.startsWith("xcb:");
-}
-
-// The display number of a local X display name ("[unix]:N[.S]"), or -1 for any other name.
-int localDisplayNumber(const QByteArray &display)
-{
-    const int colon = display.lastIndexOf(':');
-    if (colon < 0)
-        return -1;
-    const QByteArray host = display.left(colon);
-    if (!host.isEmpty() && host != "unix")
-        return -1;
-    QByteArray number = display.mid(colon + 1);
-    if (const int dot = number.indexOf('.'); dot >= 0)
-        number.truncate(dot);
-    bool ok = false;
-    const int n = number.toInt(&ok);
-    return ok && n >= 0 ? n : -1;
-}
-
-bool connectsTo(const QByteArray &path, bool abstract)
-{
-    sockaddr_un address {};
-    address.sun_family = AF_UNIX;
-    const int offset = abstract ? 1 : 0; // an abstract name starts with a zero byte
-    if (path.size() + offset >= int(sizeof(address.sun_path)))
-        return false;
-    std::memcpy(address.sun_path + offset, path.constData(), size_t(path.size()));
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return false;
-    const socklen_t length = socklen_t(offsetof(sockaddr_un, sun_path) + offset + path.size());
-    const bool connected = ::connect(fd, reinterpret_cast<const sockaddr *>(&address), length) == 0;
-    ::close(fd);
-    return connected;
-}
-
-bool waylandPluginInstalled()
-{
-    QStringList folders = QString::fromLocal8Bit(qgetenv("QT_PLUGIN_PATH")).split(':', Qt::SkipEmptyParts);
-    folders << QLibraryInfo::path(QLibraryInfo::PluginsPath);
-    for (const QString &folder : std::as_const(folders)) {
-        if (!QDir(folder + QStringLiteral("/platforms"))
-                 .entryList({ QStringLiteral("*qwayland*") }, QDir::Files)
-                 .isEmpty())
-            return true;
-    }
-    return false;
-}
-
-bool g_platformSet = false;
-
-} // namespace
-
-bool xServerAnswers(const QByteArray &display)
-{
-    // A plain connect to the server's socket, as the X library would make first: it needs no
-    // library beyond the C one, and it tells "nothing listens there" apart from every other
-    // trouble (authorisation, a full server), which the toolkit reports well enough itself.
-    // Linux servers listen on an abstract socket as well as on the file, and a sandbox may see
-    // only the former.
-    const int n = localDisplayNumber(display);
-    if (n < 0)
-        return true;
-    const QByteArray path = "/tmp/.X11-unix/X" + QByteArray::number(n);
-    return connectsTo(path, true) || connectsTo(path, false);
-}
-
-DisplayChoice chooseDisplay(
-    const DisplayEnvironment &env, const std::function<bool(const QByteArray &display)> &xAnswers)
-{
-    DisplayChoice choice;
-    const bool chosen = !env.chosenPlatform.isEmpty();
-    if (chosen && !isX11(env.chosenPlatform))
-        return choice;
-    const QString name = QString::fromLocal8Bit(env.x11Display);
-    if (!env.x11Display.isEmpty() && xAnswers(env.x11Display)) {
-        if (!chosen)
-            choice.platform = "xcb";
-        return choice;
-    }
-    if (!chosen && !env.waylandDisplay.isEmpty()) {
-        if (env.waylandPluginInstalled)
-            choice.platform = "wayland";
-        else
-            choice.problem = QStringLiteral("playhaven: this Wayland session has no X display (XWayland) and the "
-                                            "toolkit's Wayland support is not installed (Debian package qt6-wayland)");
-        return choice;
-    }
-    choice.problem = env.x11Display.isEmpty()
-        ? noDisplay(QStringLiteral("DISPLAY is not set"))
-        : noDisplay(QStringLiteral("no X server answers on DISPLAY=%1").arg(name));
-    return choice;
-}
-
-bool prepareDisplay(int argc, char **argv)
-{
-    DisplayEnvironment env;
-    env.chosenPlatform = qgetenv("QT_QPA_PLATFORM");
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) {
-            env.chosenPlatform = argv[i + 1];
-        }
-    }
-    env.x11Display = qgetenv("DISPLAY");
-    env.waylandDisplay = qgetenv("WAYLAND_DISPLAY");
-    if (env.chosenPlatform.isEmpty() && env.x11Display.isEmpty() && !env.waylandDisplay.isEmpty())
-        env.waylandPluginInstalled = waylandPluginInstalled();
-    const DisplayChoice choice = chooseDisplay(env, &xServerAnswers);
-    if (!choice.problem.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(choice.problem));
-        return false;
-    }
-    if (!choice.platform.isEmpty()) {
-        qputenv("QT_QPA_PLATFORM", choice.platform);
-        g_platformSet = true;
-    }
-    return true;
-}
-
-void forgetPlatformChoice()
-{
-    if (std::exchange(g_platformSet, false))
-        qunsetenv("QT_QPA_PLATFORM");
 }
 
 } // namespace ui

@@ -56,9 +56,15 @@ double chooseDisplayScale(
     }
     if (!measured || !std::isfinite(availableWidth) || !std::isfinite(availableHeight))
         return 1.0;
+    // Counted in whole steps, so that the result is the step itself (0.95, not 19 * 0.05), and
+    // with a margin far below a pixel, so that a window that fits a step exactly keeps it.
+    const auto inSteps = [fits](double step) {
+        const double perUnit = std::round(1 / step);
+        return std::floor(fits * perUnit + 1e-9) / perUnit;
+    };
     if (fits < 1.0)
-        return std::max(smallestScale, fits);
-    return std::floor(fits / scaleStep) * scaleStep;
+        return std::max(smallestScale, inSteps(smallScaleStep));
+    return inSteps(scaleStep);
 }
 
 } // namespace ui

@@ -18,6 +18,8 @@ struct WindowExtent {
 };
 
 inline constexpr double scaleStep = 0.25;
+// Below 1, where a quarter is too coarse: 0.75 would leave a quarter of a small screen empty.
+inline constexpr double smallScaleStep = 0.05;
 inline constexpr double smallestScale = 0.75;
 inline constexpr double largestScale = 4.0;
 
@@ -28,8 +30,8 @@ bool isOfferedScale(double factor);
 std::optional<double> readOfferedScale(std::string_view text);
 
 // The largest scale, in steps of 0.25 from 1 up to 4, at which every window fits the available
-// area; where even 1 does not fit, the scale just small enough to fit, but never below 0.75. A
-// scale the user chose wins.
+// area; where even 1 does not fit, the largest in steps of 0.05 that fits, but never below 0.75.
+// A scale the user chose wins.
 double chooseDisplayScale(double availableWidth, double availableHeight, std::span<const WindowExtent> windows,
     std::optional<double> chosen = std::nullopt);
 

@@ -1,15 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/frmBrookhop.h"
-#include "board/frmPlayerOptions.h"
-#include "help/frmHelpBrookhop.h"
-#include "help/frmHelpSpinzo.h"
+#include "shell/Startup.h"
 #include "shell/frmLogon.h"
 #include "shell/frmSkydash.h"
-#include "shell/frmSplashBrookhop.h"
-#include "shell/frmSplashSpinzo.h"
-#include "spinner/frmSetOwnLimits.h"
-#include "spinner/frmShowHighScore.h"
-#include "spinner/frmSpinzo.h"
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
 
@@ -19,13 +12,6 @@
 using ui::form;
 
 namespace {
-
-QList<ui::Form *> everyWindow()
-{
-    return { &form<frmLogon>(), &form<frmSkydash>(), &form<frmSplashBrookhop>(), &form<frmSplashSpinzo>(),
-        &form<frmBrookhop>(), &form<frmPlayerOptions>(), &form<frmSpinzo>(), &form<frmSetOwnLimits>(),
-        &form<frmShowHighScore>(), &form<frmHelpBrookhop>(), &form<frmHelpSpinzo>() };
-}
 
 QWidget *controlOf(ui::Form &f, const QString &name)
 {
@@ -49,7 +35,7 @@ private slots:
     void everyControlOfEveryWindowHasAName()
     {
         int controls = 0;
-        for (ui::Form *f : everyWindow()) {
+        for (ui::Form *f : allWindows()) {
             f->load();
             for (QWidget *w : f->view()->findChildren<QWidget *>()) {
                 if (!ui::controlOf(w))
@@ -66,7 +52,7 @@ private slots:
 
     void aSampleOfEachWindowReadsAsItShould_data()
     {
-        QTest::addColumn<int>("window");
+        QTest::addColumn<int>("window"); // its place in allWindows()
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("role");
@@ -99,7 +85,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, name);
         QFETCH(int, role);
-        ui::Form *f = everyWindow().at(window);
+        ui::Form *f = allWindows().at(window);
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(controlOf(*f, control));
         QCOMPARE(a->text(QAccessible::Name), name);
         QCOMPARE(int(a->role()), role);

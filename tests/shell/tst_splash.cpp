@@ -119,6 +119,7 @@ private slots:
     void init()
     {
         fx.restart();
+        installHome(); // the launcher, as the program has it
         pacer.beforeStep = nullptr;
         SplashWindow::setGlidePacer(&pacer);
     }
@@ -294,6 +295,20 @@ private slots:
         QVERIFY(gameWindowVisible(game));
     }
 
+    // The logo frame leaves for wherever the games go home to, not for a window of its own.
+    void theLogoFrameGoesHomeAsTheGamesDo_data() { bothGames(); }
+    void theLogoFrameGoesHomeAsTheGamesDo()
+    {
+        QFETCH(QString, game);
+        const Splash s = open(game);
+        QVERIFY(!form<frmSkydash>().isVisible());
+        ui::setHome([this] { ++fx.homeCount; });
+        clickLogoFrame(s);
+        QCOMPARE(fx.homeCount, 1);
+        QVERIFY(!s.window.isLoaded());
+        QVERIFY(!form<frmSkydash>().isVisible());
+    }
+
     // A window manager may refuse moves above the screen; the glide must end all the same.
     void theGlideEndsWhenTheWindowCannotBeMoved()
     {
@@ -360,7 +375,6 @@ private slots:
     {
         QFETCH(QString, game);
         QFETCH(int, ticks);
-        installHome();
         const Splash s = open(game);
         QTest::mouseClick(s.cmdGame(), Qt::LeftButton);
         for (int n = 0; n <= ticks; ++n)

@@ -35,8 +35,14 @@ private slots:
         QTest::newRow("2560 x 1440") << 2560.0 << 1400.0 << 0.0 << 2.25;
         QTest::newRow("1366 x 768") << 1366.0 << 728.0 << 0.0 << 1.0;
         QTest::newRow("fits 1.5 exactly") << 1400.0 << 930.0 << 0.0 << 1.5;
-        QTest::newRow("1024 x 600: just small enough") << 1024.0 << 570.0 << 0.0 << 0.9;
-        QTest::newRow("narrow: the width decides") << 600.0 << 2000.0 << 0.0 << (600.0 - 8) / 770;
+        // Below 1 in steps of 0.05: the largest that fits.
+        QTest::newRow("1024 x 600: fits 0.9 exactly") << 1024.0 << 570.0 << 0.0 << 0.9;
+        QTest::newRow("1024 x 600 without a panel: fits 0.95 exactly") << 1024.0 << 600.0 << 0.0 << 0.95;
+        QTest::newRow("a pixel short of 0.95") << 1024.0 << 599.0 << 0.0 << 0.9;
+        QTest::newRow("between 0.95 and 1") << 1024.0 << 610.0 << 0.0 << 0.95;
+        QTest::newRow("just below 1") << 776.0 << 2000.0 << 0.0 << 0.95;
+        QTest::newRow("narrow: the width decides") << 600.0 << 2000.0 << 0.0 << 0.75;
+        QTest::newRow("narrow: the width decides, between steps") << 700.0 << 2000.0 << 0.0 << 0.85;
         QTest::newRow("tiny: never below 0.75") << 640.0 << 400.0 << 0.0 << 0.75;
         QTest::newRow("huge: never above 4") << 7680.0 << 4320.0 << 0.0 << 4.0;
         QTest::newRow("chosen 1 on a large screen") << 2560.0 << 1400.0 << 1.0 << 1.0;
