@@ -221,6 +221,26 @@ def check_vectors(png):
         _, _, rows = png('icons/%s32@2x.png' % name)
         n = differing(paint_svg(shapes, 32, 32, 2).pixels(), rows)
         check(n <= 4, 'vector/%s.svg differs from the 64 px picture in %d pixels' % (name, n))
+    for name, draw, ground, glyph in draw_assets.SIGNS:
+        rel = 'vector/message-%s.svg' % name
+        shapes = svg(rel, (32, 32))
+        if shapes is None:
+            continue
+        cv = draw_assets.Canvas(64, 64, 2, draw_assets.OUTLINE_PX[64])
+        draw(cv)
+        n = differing(paint_svg(shapes, 32, 32, 2).pixels(), cv.pixels())
+        check(n <= 4, '%s differs from its drawing in %d pixels' % (rel, n))
+        # At the 32 px of a box at scale 1 the sign must still read: a clear
+        # ground around it, and the glyph solid down its middle, with the
+        # sign's own colour above and below it.
+        rows = paint_svg(shapes, 32, 32, 1).pixels()
+        check(all(rows[y][x][3] == 0 for y in (0, 31) for x in (0, 31)),
+              '%s: a corner is not transparent' % rel)
+        middle = [rows[y][15] for y in range(32)]
+        solid = [draw_assets.COLOURS[glyph] + (255,), draw_assets.COLOURS[ground] + (255,)]
+        counts = [sum(p == colour for p in middle) for colour in solid]
+        check(counts[0] >= 8 and counts[1] >= 3,
+              '%s: %d glyph and %d ground pixels down its middle' % (rel, counts[0], counts[1]))
     shapes = svg('vector/bigfoot.svg', (110, 140))
     _, _, rows = png('pictures/bigfoot@2x.png')
     n = differing(paint_svg(shapes, 110, 140, 2).pixels(), rows) if shapes is not None else 0

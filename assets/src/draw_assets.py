@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Draw Playhaven's pictures: race markers, the logon face, the winner's
-picture, the spinner animation and the application icon.
+picture, the spinner animation, the application icon and the message
+boxes' signs.
 
 Run from the repository root:   python3 assets/src/draw_assets.py [OUTDIR]
 (OUTDIR defaults to assets/ itself.)
@@ -541,6 +542,33 @@ def app_icon(cv, size):
     cv.ow = outline
 
 
+# The signs of the message boxes, in the 32 x 32 design square: a plain
+# ground and one bold glyph in a colour that stands out on it, so each reads
+# at the 32 pixels a box shows at scale 1.  (name, drawing, ground, glyph)
+def information_sign(cv):
+    cv.o_circle(16, 16, 14.4, BLUE)
+    cv.circle(16, 9.2, 2.4, WHITE)
+    cv.line((16, 14.4), (16, 23.4), 4.0, WHITE)
+
+
+def exclamation_sign(cv):
+    cv.o_poly([(16, 3.2), (30.4, 28.8), (1.6, 28.8)], YELLOW)
+    cv.polygon([(14.2, 10.6), (17.8, 10.6), (16.9, 20.4), (15.1, 20.4)], INK)
+    cv.circle(16, 10.8, 1.8, INK)
+    cv.circle(16, 24.4, 2.1, INK)
+
+
+def question_sign(cv):
+    cv.o_circle(16, 16, 14.4, PURPLE)
+    cv.path(arc_points(16, 11.8, 4.4, 190, 400, 14) + [(16, 17.2), (16, 18.8)], 3.6, WHITE)
+    cv.circle(16, 24.2, 2.3, WHITE)
+
+
+SIGNS = (('information', information_sign, BLUE, WHITE),
+         ('exclamation', exclamation_sign, YELLOW, INK),
+         ('question', question_sign, PURPLE, WHITE))
+
+
 # The winner's picture, drawn in a 110 x 140 design box.
 def bigfoot(cv):
     for (x, y, r), c in zip([(14, 18, 7), (97, 16, 6), (101, 78, 4.5), (9, 80, 4.5)],
@@ -681,6 +709,12 @@ def main():
         cv = SvgCanvas(110, 140, 1.6, CREAM)
         spinner(cv, frame)
         save('vector/spinner-%d.svg' % frame, cv.svg_bytes(), written)
+    # The message boxes' signs, only ever drawn from their vector sources,
+    # with the outline of the markers' vectors.
+    for name, draw, _, _ in SIGNS:
+        cv = SvgCanvas(32, 32, OUTLINE_PX[64] / 2)
+        draw(cv)
+        save('vector/message-%s.svg' % name, cv.svg_bytes(), written)
     save('assets.qrc', write_qrc(written), written)
     for rel in written:
         print('%7d  %s' % (os.path.getsize(os.path.join(OUT, rel)), os.path.join(OUT, rel)))

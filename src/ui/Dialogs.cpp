@@ -2,6 +2,7 @@
 #include "ui/Dialogs.h"
 
 #include "ui/Form.h"
+#include "ui/MessageBoxLook.h"
 #include "ui/Program.h"
 
 #include <QApplication>
@@ -9,7 +10,6 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
@@ -67,17 +67,20 @@ public:
             box.setIcon(QMessageBox::Question);
             break;
         }
-        fitTitle(box);
+        QPushButton *yes = nullptr;
         if (r.buttons == MsgButtons::YesNo) {
-            QPushButton *yes = box.addButton(QMessageBox::Yes);
+            yes = box.addButton(QMessageBox::Yes);
             QPushButton *no = box.addButton(QMessageBox::No);
             box.setDefaultButton(r.defaultButton == MsgResult::No ? no : yes);
             box.setEscapeButton(no);
-            box.exec();
-            return box.clickedButton() == yes ? MsgResult::Yes : MsgResult::No;
+        } else {
+            box.setStandardButtons(QMessageBox::Ok);
         }
-        box.setStandardButtons(QMessageBox::Ok);
+        fitMessageBoxToScale(box);
+        fitTitle(box);
         box.exec();
+        if (r.buttons == MsgButtons::YesNo)
+            return box.clickedButton() == yes ? MsgResult::Yes : MsgResult::No;
         return MsgResult::OK;
     }
 
@@ -89,8 +92,7 @@ public:
         dialog.setTextValue(QString());
         dialog.setInputMode(QInputDialog::TextInput);
         // The dialog takes its minimum size from its layout; its prompt is the widest row.
-        if (auto *label = dialog.findChild<QLabel *>())
-            label->setMinimumWidth(widthForTitle(dialog.windowTitle()));
+        fitInputBoxToScale(dialog, widthForTitle(dialog.windowTitle()));
         return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
     }
 

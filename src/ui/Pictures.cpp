@@ -48,9 +48,7 @@ QString vectorSourceOf(const QString &path, int frame)
     return QFileInfo::exists(source) ? source : QString();
 }
 
-namespace {
-
-QPixmap vectorPicture(const QString &source, QSize size, qreal ratio)
+QPixmap vectorDrawing(const QString &source, QSize size, qreal ratio)
 {
     // A window with many markers draws the same picture many times: each drawing is parsed once.
     static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
@@ -69,6 +67,8 @@ QPixmap vectorPicture(const QString &source, QSize size, qreal ratio)
     picture.setDevicePixelRatio(ratio);
     return picture;
 }
+
+namespace {
 
 QPixmap bitmapFrame(const QString &path, int frame)
 {
@@ -103,7 +103,7 @@ QPixmap pictureAt(const QString &path, QSize size, int frame)
         return {};
     if (picture.deviceIndependentSize().toSize() != size || picture.devicePixelRatio() != ratio) {
         const QString source = vectorSourceOf(path, frame);
-        QPixmap fresh = source.isEmpty() ? QPixmap() : vectorPicture(source, size, ratio);
+        QPixmap fresh = source.isEmpty() ? QPixmap() : vectorDrawing(source, size, ratio);
         if (fresh.isNull()) {
             fresh = picture.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             fresh.setDevicePixelRatio(ratio);

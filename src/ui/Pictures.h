@@ -27,6 +27,10 @@ QString vectorSourceOf(const QString &path, int frame = 0);
 // is drawn once.
 QPixmap pictureAt(const QString &path, QSize size, int frame = 0);
 
+// The vector drawing at `source` (":/vector/message-question.svg") drawn to fill `size`
+// (device-independent pixels) at `ratio` device pixels to each; null where it cannot be read.
+QPixmap vectorDrawing(const QString &source, QSize size, qreal ratio);
+
 // The picture at `path` at the display scale: its scale-1 size times the scale.
 QPixmap scaledPicture(const QString &path);
 
