@@ -89,17 +89,17 @@ void frmLogon::imgLogo_Click()
     // A file that cannot be read as a whole icon leaves the picture as it is, without a word.
     // On a screen of double density a 64 x 64 picture, where the file has one, shows sharp at
     // the size of a 32 x 32 icon.
-    // At another display scale the icon shows at 32 x 32 times the scale, from the file's
-    // picture nearest to that size.
+    // At any display scale the icon shows as large as a 32 x 32 picture would there, from the
+    // file's picture nearest to that size.
     const qreal ratio = imgLogo()->devicePixelRatioF();
-    const double shown = 32 * ui::displayScale();
+    const int shown = ui::pictureSizeAt(imgLogo()->Left(), imgLogo()->Top(), QSizeF(32, 32)).width();
     const int dense = qRound(shown * ratio);
     const QImage icon = readIconFile(m_logoPath, dense);
     if (icon.isNull())
         return;
     QPixmap picture = QPixmap::fromImage(icon);
-    if (icon.width() == icon.height() && (icon.width() == dense || ui::displayScale() != 1.0))
-        picture.setDevicePixelRatio(icon.width() / shown);
+    if (icon.width() == icon.height())
+        picture.setDevicePixelRatio(qreal(icon.width()) / shown);
     imgLogo()->setPicture(picture);
 }
 

@@ -86,7 +86,10 @@ void frmSkydash::wire()
 void frmSkydash::Form_Load()
 {
     Randomize();
-    // The star field: X is drawn before Y in each of the 5000 dots.
+    // The star field: X is drawn before Y in each of the 5000 dots. The field was the whole
+    // window on the screens it was drawn for; on a larger one it repeats, so the sky is starry
+    // to the edges at the same density.
+    repeatBackground(12000, 8000);
     for (int i = 0; i < 5000; ++i) {
         const double x = std::floor(Rnd() * 12000);
         const double y = std::floor(Rnd() * 8000);

@@ -56,6 +56,14 @@ public:
         else
             drawInside(*option);
     }
+    // A check box or option button is one target, mark and text and the room beside them: a
+    // click anywhere on it counts, and assistive technology gives its whole row.
+    QRect subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (element == SE_CheckBoxClickRect || element == SE_RadioButtonClickRect)
+            return option->rect;
+        return QProxyStyle::subElementRect(element, option, widget);
+    }
     // The room the style leaves around a menu's titles and items grows with the text.
     QSize sizeFromContents(
         ContentsType type, const QStyleOption *option, const QSize &contents, const QWidget *widget) const override
@@ -75,6 +83,10 @@ public:
         case PM_IndicatorHeight:
         case PM_ExclusiveIndicatorWidth:
         case PM_ExclusiveIndicatorHeight:
+            // A check box's or option button's mark fits the row the design gives it.
+            if (widget && widget->height() > 0)
+                return std::min(scaledPixels(base), widget->height());
+            return scaledPixels(base);
         case PM_CheckBoxLabelSpacing:
         case PM_RadioButtonLabelSpacing:
         case PM_SmallIconSize:
@@ -108,7 +120,7 @@ void useDisplayScale(double scale)
     setDisplayScale(scale);
     QFont font = designFont;
     if (designFont.pointSizeF() > 0)
-        font.setPointSizeF(designFont.pointSizeF() * displayScale());
+        font.setPointSizeF(scaledPoints(designFont.pointSizeF()));
     else if (designFont.pixelSize() > 0)
         font.setPixelSize(scaledPixels(designFont.pixelSize()));
     QApplication::setFont(font);

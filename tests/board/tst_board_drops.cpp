@@ -97,6 +97,12 @@ private slots:
         const QPoint corner = stone->rect().bottomRight() - QPoint(2, 2);
         sendForeignDrop(stone, corner, ui::dragPayload(b.imgCars(0)));
         QCOMPARE(stonesOf(b, M::Cars), std::vector<int> { 0 });
+        {
+            // Nor does a payload naming one marker while this program drags another.
+            const ui::DragInProgress dragging(b.imgBicycle(0));
+            sendForeignDrop(stone, corner, ui::dragPayload(b.imgCars(0)));
+        }
+        QCOMPARE(stonesOf(b, M::Cars), std::vector<int> { 0 });
         QVERIFY(fx.dialogs.shown.isEmpty());
         sendDrop(stone, corner, ui::dragPayload(b.imgCars(0)));
         QCOMPARE(stonesOf(b, M::Cars), std::vector<int> { 2 });
