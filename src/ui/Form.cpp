@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Form.h"
 
+#include "ui/DesignExtent.h"
 #include "ui/FormView.h"
 #include "ui/Geometry.h"
 #include "ui/Timer.h"
@@ -71,32 +72,7 @@ void Form::buildView()
     const FormDesign design = formDesign();
     auto *v = new FormView(this, design.controlBox);
     v->setObjectName(name());
-    v->setAttribute(Qt::WA_QuitOnClose, false);
-    Qt::WindowFlags flags = Qt::Window;
-    switch (design.border) {
-    case Border::Sizable:
-        flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint;
-        break;
-    case Border::Fixed:
-    case Border::FixedDialog:
-        flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint;
-        break;
-    case Border::None:
-        flags |= Qt::FramelessWindowHint;
-        break;
-    }
-    if (design.border != Border::None) {
-        if (design.controlBox)
-            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-        else if (design.caption.isEmpty())
-            flags = Qt::Window | Qt::FramelessWindowHint; // no caption and no control box: no title bar
-    }
-    v->setWindowFlags(flags);
-    v->setWindowTitle(design.caption);
-    v->setFullScreenToggle(design.maximized);
-    v->setEscapeCloses((design.border == Border::Fixed || design.border == Border::FixedDialog) && design.controlBox);
-    ui::setBackColor(v->client(), design.backColor);
-
+    v->takeDesign(design);
     m_view = v;
     connect(v, &FormView::closeRequested, this, &Form::closeRequested);
     // Controls are built in declaration order, so a container comes before what lies in it.
@@ -106,94 +82,14 @@ void Form::buildView()
             slot->attach(row.index, builder.build(row));
     }
     builder.finish();
-
-    // A fixed frame without a title bar still shows a border; the window draws it itself.
-    const bool ownBorder = !design.controlBox && design.caption.isEmpty()
-        && (design.border == Border::Fixed || design.border == Border::FixedDialog);
-    if (ownBorder)
-        v->setDialogFrame(scaledPixels(design.border == Border::FixedDialog ? 4 : 1));
-    const int frame = 2 * v->dialogFrame();
-    const QSize client(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
-    v->client()->setMinimumSize(0, 0);
-    const int menuHeight = v->menuWidget() ? v->menuWidget()->sizeHint().height() : 0;
-    v->resize(client.width() + frame, client.height() + menuHeight + frame);
-    if (v->layout())
-        v->layout()->activate();
-    if (design.border == Border::Fixed || design.border == Border::FixedDialog
-        || (!design.controlBox && design.caption.isEmpty()))
-        v->setFixedSize(client.width() + frame, client.height() + menuHeight + frame);
-    m_placed = false;
+    v->sizeToDesign(design);
     wire();
 }
 
 void Form::placeOnScreen()
 {
-    if (m_placed || !m_view)
-        return;
-    m_placed = true;
-    m_centredAt = QPoint();
     const FormDesign design = formDesign();
-    QScreen *screen = QGuiApplication::primaryScreen();
-    const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    if (design.maximized) {
-        // Without a window manager a maximize request is not honoured: take the whole area anyway.
-        m_view->setGeometry(avail);
-        m_view->setWindowState(m_view->windowState() | Qt::WindowMaximized);
-    } else if (design.centred) {
-        m_view->move(centredFramePosition(avail));
-        m_centredAt = m_view->pos();
-    }
-}
-
-QPoint Form::centredFramePosition(const QRect &area) const
-{
-    // Before the window is mapped the toolkit knows only its client area; the frame the window
-    // manager will add is the one it gave the first titled window.
-    QSize whole = m_view->size();
-    if (!(m_view->windowFlags() & Qt::FramelessWindowHint)) {
-        const QMargins frame = learntFrame();
-        whole += QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
-    }
-    whole = whole.expandedTo(m_view->frameGeometry().size());
-    return { area.x() + (area.width() - whole.width()) / 2, area.y() + (area.height() - whole.height()) / 2 };
-}
-
-QMargins &Form::learntFrame()
-{
-    static QMargins frame;
-    return frame;
-}
-
-void Form::learnFrameOnceMapped()
-{
-    // A window manager reports its frame (_NET_FRAME_EXTENTS) a moment after mapping; without
-    // one (a bare X server) nothing ever comes, and the window stays where it was put.
-    static bool learnt = false;
-    static const bool platformHasFrames = QGuiApplication::platformName() != QLatin1String("offscreen");
-    if (learnt || !platformHasFrames || !m_view || (m_view->windowFlags() & Qt::FramelessWindowHint))
-        return;
-    auto *poll = new QTimer(m_view);
-    poll->setInterval(20);
-    connect(poll, &QTimer::timeout, poll, [this, poll, view = m_view.data(), tries = 0]() mutable {
-        QWindow *window = view->windowHandle();
-        const QMargins frame = window ? window->frameMargins() : QMargins();
-        if (learnt || !frame.isNull() || ++tries > 100 || !view->isVisible()) {
-            poll->deleteLater();
-            if (learnt || frame.isNull())
-                return;
-            learnt = true;
-            learntFrame() = frame;
-            // Put once where it belongs, unless it was moved meanwhile (by code or by the user).
-            if (!m_centredAt.isNull() && view->pos() == m_centredAt && m_view == view) {
-                QScreen *screen = view->screen() ? view->screen() : QGuiApplication::primaryScreen();
-                if (screen) {
-                    view->move(centredFramePosition(screen->availableGeometry()));
-                    m_centredAt = view->pos();
-                }
-            }
-        }
-    });
-    poll->start();
+    m_view->placement().placeOnFirstShow(design.maximized, design.centred);
 }
 
 void Form::show()
@@ -205,7 +101,7 @@ void Form::show()
         m_view->setWindowModality(Qt::NonModal);
         placeOnScreen();
         m_view->show();
-        learnFrameOnceMapped();
+        m_view->placement().learnFrameOnceMapped();
     }
     raiseAndActivate();
     Lifecycle::instance().formShown(this);
@@ -230,7 +126,7 @@ bool Form::showModal()
     m_view->setWindowModality(Qt::ApplicationModal);
     placeOnScreen();
     m_view->show();
-    learnFrameOnceMapped();
+    m_view->placement().learnFrameOnceMapped();
     raiseAndActivate();
     Lifecycle::instance().formShown(this);
     if (isVisible() && !Lifecycle::instance().ended()) {
@@ -345,14 +241,14 @@ double Form::Height() const
 void Form::setTop(double twips)
 {
     FormView *v = view();
-    m_placed = true;
+    v->placement().moved();
     v->move(v->frameGeometry().x(), twipsToPixels(twips));
 }
 
 void Form::setLeft(double twips)
 {
     FormView *v = view();
-    m_placed = true;
+    v->placement().moved();
     v->move(twipsToPixels(twips), v->frameGeometry().y());
 }
 
@@ -378,44 +274,7 @@ void Form::setBackColor(quint32 bgr)
 
 QSizeF Form::designExtent() const
 {
-    const FormDesign design = formDesign();
-    double right = design.clientWidth, bottom = design.clientHeight;
-    bool menus = false, toolBar = false, statusBar = false;
-    for (const ControlSlot *slot : m_slots) {
-        for (const ControlDesign &row : slot->rows()) {
-            const bool onWindow = !row.containerSlot;
-            switch (row.extent) {
-            case Extent::Box:
-                if (onWindow) {
-                    right = std::max(right, row.left + row.width);
-                    bottom = std::max(bottom, row.top + row.height);
-                }
-                break;
-            case Extent::Ends: // a line's two ends
-                if (onWindow) {
-                    right = std::max({ right, row.left, row.width });
-                    bottom = std::max({ bottom, row.top, row.height });
-                }
-                break;
-            case Extent::MenuBar:
-                menus = true;
-                break;
-            case Extent::ToolBar:
-                toolBar = true;
-                break;
-            case Extent::StatusBar:
-                statusBar = true;
-                break;
-            case Extent::None:
-                break;
-            }
-        }
-    }
-    // The bars at scale 1 as the style draws them: a line of the application's text with its
-    // margins, and the tool bar's 16-pixel icons with theirs.
-    const int line = QFontMetrics(QApplication::font()).height();
-    const double bars = (menus ? line + 10 : 0) + (toolBar ? 16 + 14 : 0) + (statusBar ? line + 10 : 0);
-    return { designPixelsOf(right), designPixelsOf(bottom) + bars };
+    return ui::designExtent(formDesign(), m_slots);
 }
 
 void Form::PSet(double x, double y, quint32 bgr)

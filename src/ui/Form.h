@@ -124,16 +124,11 @@ private:
     void buildView();
     void forgetControls();
     void placeOnScreen();
-    QPoint centredFramePosition(const QRect &area) const;
-    void learnFrameOnceMapped();
-    static QMargins &learntFrame();
     void raiseAndActivate();
 
     QPointer<FormView> m_view;
     bool m_loading = false;
     bool m_unloading = false;
-    bool m_placed = false;
-    QPoint m_centredAt; // where the window was centred, until it is moved otherwise
     QList<QEventLoop *> m_modalWaits;
     std::vector<ControlSlot *> m_slots; // in declaration order
 };

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/FormView.h"
 
+#include "ui/ControlBase.h"
+#include "ui/Geometry.h"
 #include "ui/PickAndPlace.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
@@ -104,6 +107,54 @@ FormView::FormView(Form *form, bool controlBox)
     , m_controlBox(controlBox)
 {
     setCentralWidget(m_client);
+}
+
+void FormView::takeDesign(const FormDesign &design)
+{
+    setAttribute(Qt::WA_QuitOnClose, false);
+    const bool fixed = design.border == Border::Fixed || design.border == Border::FixedDialog;
+    Qt::WindowFlags flags = Qt::Window;
+    switch (design.border) {
+    case Border::Sizable:
+        flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint;
+        break;
+    case Border::Fixed:
+    case Border::FixedDialog:
+        flags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint;
+        break;
+    case Border::None:
+        flags |= Qt::FramelessWindowHint;
+        break;
+    }
+    if (design.border != Border::None) {
+        if (design.controlBox)
+            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        else if (design.caption.isEmpty())
+            flags = Qt::Window | Qt::FramelessWindowHint; // no caption and no control box: no title bar
+    }
+    setWindowFlags(flags);
+    setWindowTitle(design.caption);
+    setFullScreenToggle(design.maximized);
+    setEscapeCloses(fixed && design.controlBox);
+    ui::setBackColor(m_client, design.backColor);
+}
+
+void FormView::sizeToDesign(const FormDesign &design)
+{
+    const bool fixed = design.border == Border::Fixed || design.border == Border::FixedDialog;
+    // A fixed frame without a title bar still shows a border; the window draws it itself.
+    if (fixed && !design.controlBox && design.caption.isEmpty())
+        setDialogFrame(scaledPixels(design.border == Border::FixedDialog ? 4 : 1));
+    const int frame = 2 * m_dialogFrame;
+    const QSize client(twipsToPixels(design.clientWidth), twipsToPixels(design.clientHeight));
+    m_client->setMinimumSize(0, 0);
+    const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+    const QSize whole(client.width() + frame, client.height() + menuHeight + frame);
+    resize(whole);
+    if (layout())
+        layout()->activate();
+    if (fixed || (!design.controlBox && design.caption.isEmpty()))
+        setFixedSize(whole);
 }
 
 void FormView::setDialogFrame(int width)

@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "ui/ControlDesign.h"
+#include "ui/ScreenPlacement.h"
+
 #include <QImage>
 #include <QMainWindow>
 #include <QPointer>
@@ -42,6 +45,11 @@ public:
     FormView(Form *form, bool controlBox);
     // The window this view shows, for the program that keeps the windows.
     Form *form() const { return m_form; }
+    // The window's kind of frame, title, keys and back colour, before its controls are built.
+    void takeDesign(const FormDesign &design);
+    // Its size from the design's client area once the controls (and a menu bar) are built.
+    void sizeToDesign(const FormDesign &design);
+    ScreenPlacement &placement() { return m_placement; }
     ClientArea *client() const { return m_client; }
     void setDefaultButton(QPushButton *b) { m_default = b; }
     void setCancelButton(QPushButton *b) { m_cancel = b; }
@@ -80,6 +88,7 @@ private:
     bool m_escapeCloses = false;
     int m_dialogFrame = 0;
     bool m_released = false;
+    ScreenPlacement m_placement { this };
     QPointer<QPushButton> m_default;
     QPointer<QPushButton> m_cancel;
 };

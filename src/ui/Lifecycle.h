@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <functional>
 
 class QWidget;
 
@@ -42,6 +43,11 @@ public:
     HandlerScope(const HandlerScope &) = delete;
     HandlerScope &operator=(const HandlerScope &) = delete;
 };
+
+// Where a game goes when it ends: the launcher, which the shell installs at start-up, so that
+// no game needs to know it.
+void setHome(std::function<void()> home);
+void ShowHome();
 
 inline bool Ended()
 {

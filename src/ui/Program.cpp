@@ -2,8 +2,8 @@
 #include "ui/Program.h"
 
 #include "ui/FormView.h"
+#include "ui/OutsideDestruction.h"
 
-#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
@@ -14,41 +14,6 @@
 #include <cstdlib>
 
 namespace ui {
-namespace {
-
-// Tells the window layer when an X server destroys one of the program's windows without the
-// program asking: the toolkit itself does not notice, and a modal wait on a box that is gone
-// would wait for ever. The toolkit forgets a window it destroys itself before the server
-// reports it, so a report naming a window it still knows comes from outside.
-class OutsideDestructionFilter final : public QAbstractNativeEventFilter {
-public:
-    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override
-    {
-        // The X protocol's DestroyNotify event, as the server sends it (32 bytes, in host order).
-        struct DestroyNotify {
-            quint8 responseType;
-            quint8 pad;
-            quint16 sequence;
-            quint32 event;
-            quint32 window;
-        };
-        constexpr quint8 destroyNotify = 17;
-        if (eventType != "xcb_generic_event_t")
-            return false;
-        const auto *e = static_cast<const DestroyNotify *>(message);
-        if ((e->responseType & 0x7f) != destroyNotify)
-            return false;
-        QPointer<QWidget> window = QWidget::find(WId(e->window));
-        if (window && window->isWindow()) {
-            // Not from inside the toolkit's event delivery: closing may run handlers and loops.
-            QTimer::singleShot(
-                0, &Program::instance(), [window] { Program::instance().windowDestroyedFromOutside(window.data()); });
-        }
-        return false;
-    }
-};
-
-} // namespace
 
 Lifecycle &Lifecycle::instance()
 {
@@ -68,7 +33,8 @@ Program::Program()
     if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
         connect(app, &QGuiApplication::focusWindowChanged, this, &Program::onFocusWindowChanged);
         app->installEventFilter(this);
-        static OutsideDestructionFilter outsideDestruction;
+        static OutsideDestructionFilter outsideDestruction(
+            [](QWidget *window) { Program::instance().windowDestroyedFromOutside(window); });
         app->installNativeEventFilter(&outsideDestruction);
     }
 }
@@ -311,25 +277,6 @@ void Program::leaveHandler()
         if (view)
             view->deleteLater();
     }
-}
-
-namespace {
-std::function<void()> &home()
-{
-    static std::function<void()> installed;
-    return installed;
-}
-} // namespace
-
-void setHome(std::function<void()> show)
-{
-    home() = std::move(show);
-}
-
-void ShowHome()
-{
-    if (home())
-        home()();
 }
 
 } // namespace ui

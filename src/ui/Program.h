@@ -110,11 +110,6 @@ template <class F> F &form()
     return Program::instance().form<F>();
 }
 
-// Where a game goes when it ends: the launcher, which the shell installs at start-up, so that
-// no game needs to know it.
-void setHome(std::function<void()> home);
-void ShowHome();
-
 inline void End()
 {
     Program::instance().end();

@@ -31,7 +31,10 @@ public:
     // clang-format on
 
 protected:
-    ui::FormDesign formDesign() const override { return { .clientWidth = 3000, .clientHeight = 3000 }; }
+    ui::FormDesign formDesign() const override
+    {
+        return { .caption = QStringLiteral("Geometry"), .clientWidth = 3000, .clientHeight = 3000 };
+    }
 };
 
 } // namespace
