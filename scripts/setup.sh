@@ -11,7 +11,7 @@ if [ "${PLAYHAVEN_TEST_TOOLS:-0}" = 1 ]; then
   packages+=(xvfb xauth xdotool strace openbox x11-utils imagemagick appstream desktop-file-utils dpkg-dev valgrind python3 clang-format lintian reuse)
 fi
 if [ "${PLAYHAVEN_BENCH_TOOLS:-0}" = 1 ]; then
-  packages+=(xvfb xdotool openbox x11-utils libx11-dev libxdamage-dev)
+  packages+=(xvfb xdotool openbox x11-utils libx11-dev libxdamage-dev python3)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -118,8 +118,10 @@ void Image::setStretch(bool stretch)
 
 QSize Image::sizeHint() const
 {
-    const QSizeF own = m_path.isEmpty() ? m_pixmap.deviceIndependentSize() : m_designSize;
-    return own.isEmpty() ? QSize(32, 32) : QSize(scaledPixels(own.width()), scaledPixels(own.height()));
+    // A picture from elsewhere is shown at its own size; one of the program's at its size here.
+    if (m_path.isEmpty())
+        return m_pixmap.isNull() ? QSize(32, 32) : m_pixmap.deviceIndependentSize().toSize();
+    return m_designSize.isEmpty() ? QSize(32, 32) : shownSize();
 }
 
 void Image::paintEvent(QPaintEvent *)

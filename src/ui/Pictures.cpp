@@ -9,7 +9,6 @@
 #include <QList>
 #include <QMovie>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <cmath>
 #include <memory>
@@ -37,9 +36,11 @@ QString vectorSourceOf(const QString &path, int frame)
 {
     // ":/icons/bicycle32.png" and ":/icons/bicycle16.png" are one drawing at two sizes; an
     // animation has one drawing per frame.
-    static const QRegularExpression sizeSuffix(QStringLiteral("(\\d+)?(@2x)?$"));
     QString base = QFileInfo(path).completeBaseName();
-    base.remove(sizeSuffix);
+    if (base.endsWith(QLatin1String("@2x")))
+        base.chop(3);
+    while (!base.isEmpty() && base.back().isDigit())
+        base.chop(1);
     if (base.isEmpty() || !path.startsWith(QLatin1String(":/")))
         return {};
     const bool animated = path.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive);
