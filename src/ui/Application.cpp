@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Application.h"
 
+#include "ui/ControlBase.h"
 #include "ui/CursorBlink.h"
 #include "ui/Dialogs.h"
 #include "ui/Geometry.h"
@@ -83,9 +84,15 @@ public:
         case PM_IndicatorHeight:
         case PM_ExclusiveIndicatorWidth:
         case PM_ExclusiveIndicatorHeight:
-            // A check box's or option button's mark fits the row the design gives it.
-            if (widget && widget->height() > 0)
-                return std::min(scaledPixels(base), widget->height());
+            // A check box's or option button's mark fits the row the design gives it: the row's
+            // height in twips, so that rows of one height whose edges round differently (12 and
+            // 13 pixels at 0.95) still show marks of one size.
+            if (widget && widget->height() > 0) {
+                const ControlBase *control = controlOf(const_cast<QWidget *>(widget));
+                const int row
+                    = control ? std::min(twipsToPixels(control->Height()), widget->height()) : widget->height();
+                return std::min(scaledPixels(base), row);
+            }
             return scaledPixels(base);
         case PM_CheckBoxLabelSpacing:
         case PM_RadioButtonLabelSpacing:

@@ -75,8 +75,15 @@ QPixmap bitmapFrame(const QString &path, int frame)
 {
     if (frame == 0 || !path.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive))
         return sharpPixmap(path);
+    // A GIF is read frame after frame: a fresh movie cannot jump straight to a later one.
     QMovie movie(path);
-    return movie.jumpToFrame(frame) ? movie.currentPixmap() : QPixmap();
+    if (!movie.jumpToFrame(0))
+        return {};
+    for (int i = 0; i < frame; ++i) {
+        if (!movie.jumpToNextFrame())
+            return {};
+    }
+    return movie.currentPixmap();
 }
 
 } // namespace
@@ -100,12 +107,10 @@ QPixmap pictureAt(const QString &path, QSize size, int frame)
             return entry.second;
     }
     QPixmap picture = bitmapFrame(path, frame);
-    if (picture.isNull())
-        return {};
-    if (picture.deviceIndependentSize().toSize() != size || picture.devicePixelRatio() != ratio) {
+    if (picture.isNull() || picture.deviceIndependentSize().toSize() != size || picture.devicePixelRatio() != ratio) {
         const QString source = vectorSourceOf(path, frame);
         QPixmap fresh = source.isEmpty() ? QPixmap() : vectorDrawing(source, size, ratio);
-        if (fresh.isNull()) {
+        if (fresh.isNull() && !picture.isNull()) {
             fresh = picture.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             fresh.setDevicePixelRatio(ratio);
         }

@@ -42,6 +42,15 @@ void ToolBar::setButtons(const QList<ToolButtonDesign> &buttons)
     }
 }
 
+QSize ToolBar::sizeHint() const
+{
+    // 16-pixel icons in the room the style gives a tool bar's buttons at scale 1. The style's
+    // small margins, rounded to whole pixels at each scale, would leave the bar short of the
+    // scale (40 pixels instead of 51 at 1.75) and a gap between it and the board below.
+    constexpr int designHeight = 29;
+    return { QToolBar::sizeHint().width(), scaledPixels(designHeight) };
+}
+
 QAction *ToolBar::button(const QString &key) const
 {
     for (QAction *a : actions()) {

@@ -20,6 +20,9 @@ public:
     void setButtons(const QList<ToolButtonDesign> &buttons);
     QAction *button(const QString &key) const;
     QStringList keys() const;
+    // As high as at scale 1 times the scale: the design places controls right below it.
+    QSize sizeHint() const override;
+
 signals:
     void ButtonClick(const QString &key);
 };

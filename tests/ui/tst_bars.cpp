@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
+#include "ui/Application.h"
 #include "ui/Form.h"
 #include "ui/Program.h"
 #include "ui/Vocabulary.h"
@@ -55,6 +56,27 @@ private slots:
         QCOMPARE(f.tbrMoves()->palette().color(QPalette::Window), system);
         QCOMPARE(f.sbrMessage()->panel(0)->palette().color(QPalette::WindowText),
             QApplication::palette().color(QPalette::WindowText));
+    }
+
+    // The tool bar grows with the windows: one that grew less than the scale would leave a gap
+    // between it and the controls the design places just below it, one that grew more would
+    // cover them. The status bar grows with its text.
+    void barsGrowWithTheScale()
+    {
+        const auto heights = [this](double scale) {
+            fx.restart();
+            ui::useDisplayScale(scale);
+            BarsForm &f = ui::form<BarsForm>();
+            f.show();
+            return QSize(f.tbrMoves()->height(), f.sbrMessage()->height());
+        };
+        const auto restore = qScopeGuard([] { ui::useDisplayScale(1.0); });
+        const QSize one = heights(1.0);
+        for (const double scale : { 1.75, 2.25 }) {
+            const QSize larger = heights(scale);
+            QVERIFY2(std::abs(larger.width() - one.width() * scale) <= 1, qPrintable(QString::number(scale)));
+            QVERIFY2(larger.height() > one.height() * (scale - 0.5), qPrintable(QString::number(scale)));
+        }
     }
 
     // The time panel shows hours and minutes in the user's own order and separators.

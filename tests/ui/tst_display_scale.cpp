@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QHash>
+#include <QImageReader>
 #include <QTest>
 
 using ui::form;
@@ -79,6 +80,32 @@ private slots:
         QCOMPARE(icon.deviceIndependentSize(), QSizeF(48, 48)); // a 32-pixel icon at 1.5
         QVERIFY(!ui::vectorSourceOf(":/icons/bicycle32.png").isEmpty());
         QCOMPARE(icon.toImage(), ui::pictureAt(":/icons/bicycle32.png", QSize(48, 48)).toImage());
+    }
+
+    // The spinner picture is an animation: every frame is drawn, whether at the animation's own
+    // size (its bitmap frame) or at another (the frame's own drawing), and the frames differ. A
+    // frame read by jumping straight to it comes out empty, and a blank frame makes the picture
+    // blink.
+    void everyFrameOfAnAnimationIsDrawnAtEverySize()
+    {
+        const QString path = QStringLiteral(":/pictures/spinner.gif");
+        const QSize own = QImageReader(path).size();
+        QVERIFY(own.isValid());
+        for (const QSize size : { own, QSize(121, 159), QSize(272, 358) }) {
+            QList<QImage> frames;
+            for (int frame = 0; frame < 8; ++frame) {
+                const QImage shown = ui::pictureAt(path, size, frame).toImage();
+                const QByteArray where = QByteArray::number(size.width()) + " frame " + QByteArray::number(frame);
+                QVERIFY2(shown.size() == size, where);
+                int drawn = 0;
+                for (int y = 0; y < shown.height(); y += 3)
+                    for (int x = 0; x < shown.width(); x += 3)
+                        drawn += qAlpha(shown.pixel(x, y)) > 0 ? 1 : 0;
+                QVERIFY2(drawn > shown.width() * shown.height() / 90, where); // a tenth of the samples
+                frames << shown;
+            }
+            QVERIFY(frames[0] != frames[1] && frames[1] != frames[7]);
+        }
     }
 
     // Each point is a square as wide as a design pixel at the scale, so a star looks the same
