@@ -5,8 +5,9 @@
 #include "ui/Geometry.h"
 
 #include <QApplication>
-#include <QFontMetrics>
+#include <QFont>
 #include <algorithm>
+#include <cmath>
 
 namespace ui {
 
@@ -45,8 +46,12 @@ QSizeF designExtent(const FormDesign &design, const std::vector<ControlSlot *> &
         }
     }
     // The bars at scale 1 as the style draws them: a line of the application's text with its
-    // margins, and the tool bar's 16-pixel icons with theirs.
-    const int line = QFontMetrics(QApplication::font()).height();
+    // margins, and the tool bar's 16-pixel icons with theirs. The line is reckoned from the
+    // font's size (its faces' lines are about 1.2 ems): measuring it would load the font at a
+    // size no window shows once the scale is chosen, a tenth of a start-up's font work.
+    const QFont font = QApplication::font();
+    const double em = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * logicalDpi() / 72;
+    const int line = int(std::ceil(em * 1.2));
     const double bars = (menus ? line + 10 : 0) + (toolBar ? 16 + 14 : 0) + (statusBar ? line + 10 : 0);
     return { designPixelsOf(right), designPixelsOf(bottom) + bars };
 }
