@@ -15,28 +15,8 @@ echo "building Release in $build (log: bench/out/build.log)" >&2
 PLAYHAVEN_BENCH_TOOLS=1 PLAYHAVEN_BUILD_TARGETS="playhaven bench_xwatch bench_minimal bench_race_timing bench_splash_timing bench_relayout_timing" \
   scripts/setup.sh "$build" -DPLAYHAVEN_SANITIZE=OFF >"$out/build.log"
 bin="$PWD/$build"
-work=$(mktemp -d)
-export XDG_RUNTIME_DIR="$work/runtime" # outside every HOME
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-
-# --- The display: the first free one of :71 ... :79 (or BENCH_DISPLAYS), with openbox -----
-started=()
-cleanup() {
-  for ((i = ${#started[@]} - 1; i >= 0; i--)); do kill "${started[$i]}" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-n=
-for d in ${BENCH_DISPLAYS:-71 72 73 74 75 76 77 78 79}; do [ -e "/tmp/.X$d-lock" ] || { n=$d && break; }; done
-[ -n "$n" ] || { echo "no free display" >&2 && exit 1; }
-export DISPLAY=":$n"
-Xvfb "$DISPLAY" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-started+=($!)
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-mkdir -p "$work/wm"
-HOME="$work/wm" openbox >/dev/null 2>&1 &
-started+=($!)
-sleep 1
+# --- The display ---------------------------------------------------------------------
+source bench/display.sh
 
 # --- Helpers -----------------------------------------------------------------------------
 # Run time of each of the process's threads in ns, from the scheduler (/proc/PID/task/*/schedstat),

@@ -13,26 +13,8 @@ mkdir -p bench/out
 PLAYHAVEN_BENCH_TOOLS=1 PLAYHAVEN_BUILD_TARGETS="playhaven bench_xwatch bench_minimal" \
   scripts/setup.sh "$build" -DPLAYHAVEN_SANITIZE=OFF >bench/out/startup-build.log
 bin="$PWD/$build"
-work=$(mktemp -d)
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-started=()
-cleanup() {
-  for ((i = ${#started[@]} - 1; i >= 0; i--)); do kill "${started[$i]}" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-n=
-for d in ${BENCH_DISPLAYS:-71 72 73 74 75 76 77 78 79}; do [ -e "/tmp/.X$d-lock" ] || { n=$d && break; }; done
-[ -n "$n" ] || { echo "no free display" >&2 && exit 1; }
-export DISPLAY=":$n"
-Xvfb "$DISPLAY" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-started+=($!)
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-mkdir -p "$work/wm"
-HOME="$work/wm" openbox >/dev/null 2>&1 &
-started+=($!)
-sleep 1
+# --- The display ---------------------------------------------------------------------
+source bench/display.sh
 
 start_ms() { # program [arguments]: the start-up time in ms, the program stopped again
   local line pid
