@@ -21,6 +21,7 @@ void addDisplayScaleRows()
     QTest::addColumn<double>("scale");
     QTest::newRow("scale 1") << 1.0;
     QTest::newRow("scale 1.5") << 1.5;
+    QTest::newRow("scale 1.75") << 1.75; // a 1920 x 1080 screen
 }
 
 void restartAtRowScale(ProgramFixture &fx)
