@@ -21,9 +21,9 @@ class Label;
 // Drives the board the way a player does: clicks on the real widgets and real drop events.
 namespace boardtest {
 
-// The cases of a test class at the design's own size and with the board drawn half as large
-// again, where the same stones lie under other pixels: the rows of initTestCase_data, and the
-// start of each case at its row's scale.
+// The cases of a test class at the design's own size, half as large again and at 1.75, where
+// the same stones lie under other pixels: the rows of initTestCase_data, and the start of each
+// case at its row's scale.
 void addDisplayScaleRows();
 void restartAtRowScale(ProgramFixture &fx);
 
