@@ -2,6 +2,7 @@
 #include "shell/Startup.h"
 #include "ui/Application.h"
 #include "ui/DisplayChoice.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     ui::forgetPlatformChoice();
     ui::initApplication(app);
+    ui::useLanguage(line.language.value_or(std::string()));
     chooseDisplayScale(line.scale);
     startPlayhaven();
     return app.exec();

@@ -14,7 +14,9 @@
 #include "spinner/frmSpinzo.h"
 #include "ui/Application.h"
 #include "ui/DisplayScale.h"
+#include "ui/LanguageChoice.h"
 #include "ui/Program.h"
+#include "ui/Translations.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -23,34 +25,58 @@
 #include <string_view>
 #include <vector>
 
+namespace {
+
+// The languages Playhaven speaks, as --lang names them: "en de fr ...".
+std::string languageList()
+{
+    std::string list(ui::sourceLanguage);
+    for (const std::string &code : ui::shippedLanguages())
+        list += ' ' + code;
+    return list;
+}
+
+} // namespace
+
 CommandLine readCommandLine(int argc, char **argv)
 {
     CommandLine line;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
-            std::printf("Usage: playhaven [--help] [--scale F] [toolkit options]\n"
+            std::printf("Usage: playhaven [--help] [--scale F] [--lang CODE] [toolkit options]\n"
                         "Two games for children: a board race and a game of chance. Log on with the same\n"
                         "text as user name and password. Nothing is stored.\n\n"
                         "  -h, --help        show this help and exit\n"
                         "  --scale F         draw every window F times its designed size, F from 1 to 4\n"
-                        "                    (1.5, 2.25, ...); by default as large as the screen allows\n\n"
+                        "                    (1.5, 2.25, ...); by default as large as the screen allows\n"
+                        "  --lang CODE       speak the language CODE (%s); by default the\n"
+                        "                    desktop's, where Playhaven speaks it, else English\n\n"
                         "The toolkit's own options work as in every Qt program, e.g. -platform xcb or\n"
-                        "-display :1; QT_SCALE_FACTOR draws every window larger or smaller.\n");
+                        "-display :1; QT_SCALE_FACTOR draws every window larger or smaller.\n",
+                languageList().c_str());
             line.exitStatus = 0;
             return line;
         }
-        std::optional<std::string_view> value;
-        if (arg == "--scale" && i + 1 < argc)
-            value = argv[++i];
-        else if (arg.starts_with("--scale="))
-            value = arg.substr(std::strlen("--scale="));
-        else if (arg == "--scale")
-            value = std::string_view();
-        if (value) {
+        // An option's value follows it ("--scale 1.5") or is joined to it ("--scale=1.5").
+        const auto valueOf = [&](std::string_view option) -> std::optional<std::string_view> {
+            if (arg == option)
+                return i + 1 < argc ? std::string_view(argv[++i]) : std::string_view();
+            if (arg.starts_with(option) && arg.size() > option.size() && arg[option.size()] == '=')
+                return arg.substr(option.size() + 1);
+            return std::nullopt;
+        };
+        if (const auto value = valueOf("--scale")) {
             line.scale = ui::readOfferedScale(*value);
             if (!line.scale) {
                 std::fprintf(stderr, "playhaven: --scale takes a factor from 1 to 4, such as 1.5\n");
+                line.exitStatus = 2;
+                return line;
+            }
+        } else if (const auto value = valueOf("--lang")) {
+            line.language = ui::readLanguageOption(*value, ui::shippedLanguages());
+            if (!line.language) {
+                std::fprintf(stderr, "playhaven: --lang takes one of: %s\n", languageList().c_str());
                 line.exitStatus = 2;
                 return line;
             }

@@ -2,6 +2,7 @@
 #pragma once
 #include <QList>
 #include <optional>
+#include <string>
 
 namespace ui {
 class Form;
@@ -13,6 +14,7 @@ class Form;
 struct CommandLine {
     std::optional<int> exitStatus;
     std::optional<double> scale;
+    std::optional<std::string> language; // --lang, in the catalogues' spelling
 };
 CommandLine readCommandLine(int argc, char **argv);
 
