@@ -19,7 +19,7 @@ Button *Button::create(BuildContext &context, const ControlDesign &row)
     if (row.isCancel)
         context.setCancelButton(b);
     b->applyDesign(row, context);
-    b->setCaption(row.captionText);
+    b->setCaption(row.shownCaption());
     return b;
 }
 

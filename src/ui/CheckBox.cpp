@@ -14,8 +14,8 @@ CheckBox *CheckBox::create(BuildContext &context, const ControlDesign &row)
 {
     auto *c = new CheckBox(context.parentFor(row));
     c->applyDesign(row, context);
-    c->setText(row.captionText);
-    c->describeCaption(row.captionText);
+    c->setText(row.shownCaption());
+    c->describeCaption(row.shownCaption());
     c->setValue(row.isChecked ? 1 : 0);
     return c;
 }

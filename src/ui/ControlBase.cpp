@@ -52,7 +52,7 @@ void ControlBase::applyDesign(const ControlDesign &row, BuildContext &context)
         m_self->setObjectName(row.name);
     setTag(row.tagText);
     if (!row.roleName.isEmpty())
-        setRoleName(row.roleName);
+        setRoleName(row.shownRoleName());
     if (row.fontSpec)
         applyFont(m_self, *row.fontSpec);
     if (row.backColor)

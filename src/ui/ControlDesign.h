@@ -2,6 +2,7 @@
 #pragma once
 #include "ui/Colours.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -69,6 +70,9 @@ struct ControlDesign {
     Build build = nullptr;
     Extent extent = Extent::Box;
     QString name;
+    // The class whose table the row stands in: its texts are translated in that class's context,
+    // where the translation tools find them.
+    const char *context = nullptr;
     int index = -1; // control-array index, -1 for a plain control
     bool namedByData = false; // an array element that keeps its own name (a help topic)
     const ControlSlot *containerSlot = nullptr; // frame, picture box or menu it lies in; null: the window
@@ -96,6 +100,18 @@ struct ControlDesign {
     QString dragIconPath;
     QList<ToolButtonDesign> toolButtons;
     QList<PanelDesign> statusPanels;
+
+    // The caption and the accessible name in the language of the run.
+    QString shownCaption() const { return shown(captionText); }
+    QString shownRoleName() const { return shown(roleName); }
+
+private:
+    QString shown(const QString &text) const
+    {
+        if (!context || text.isEmpty())
+            return text;
+        return QCoreApplication::translate(context, text.toUtf8().constData());
+    }
 };
 
 // What a kind of control offers the design table: every kind has a static

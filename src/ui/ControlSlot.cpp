@@ -3,7 +3,8 @@
 
 namespace ui {
 
-ControlSlot::ControlSlot(ControlHost *host, const char *name, QList<ControlDesign> rows, bool array)
+ControlSlot::ControlSlot(
+    ControlHost *host, const char *context, const char *name, QList<ControlDesign> rows, bool array)
     : m_host(host)
     , m_name(QString::fromLatin1(name))
     , m_rows(std::move(rows))
@@ -11,6 +12,7 @@ ControlSlot::ControlSlot(ControlHost *host, const char *name, QList<ControlDesig
     , m_array(array)
 {
     for (ControlDesign &row : m_rows) {
+        row.context = context;
         if (!row.namedByData)
             row.name = m_name;
         if (!m_array)

@@ -41,7 +41,7 @@ public:
     QObject *built(int index = -1) const;
 
 protected:
-    ControlSlot(ControlHost *host, const char *name, QList<ControlDesign> rows, bool array);
+    ControlSlot(ControlHost *host, const char *context, const char *name, QList<ControlDesign> rows, bool array);
     ~ControlSlot() = default;
     // The built control of an element; loads the window if needed.
     QObject *object(int index);
@@ -63,8 +63,8 @@ private:
 template <class W> class Control : public ControlSlot {
 public:
     using Object = BuiltObject<W>;
-    Control(ControlHost *host, const char *name, const Row<W> &row)
-        : ControlSlot(host, name, { row }, false)
+    Control(ControlHost *host, const char *context, const char *name, const Row<W> &row)
+        : ControlSlot(host, context, name, { row }, false)
     {
     }
     Object *operator()() { return static_cast<Object *>(object(-1)); }
@@ -75,8 +75,8 @@ public:
 template <class W> class ControlArray : public ControlSlot {
 public:
     using Object = BuiltObject<W>;
-    ControlArray(ControlHost *host, const char *name, const Rows<W> &rows)
-        : ControlSlot(host, name, QList<ControlDesign>(rows.cbegin(), rows.cend()), true)
+    ControlArray(ControlHost *host, const char *context, const char *name, const Rows<W> &rows)
+        : ControlSlot(host, context, name, QList<ControlDesign>(rows.cbegin(), rows.cend()), true)
     {
     }
     Object *operator()(int index) { return static_cast<Object *>(object(index)); }
@@ -97,5 +97,5 @@ template <class W> struct SlotFor<QList<Row<W>>> {
 //   UI_CONTROL(cmdSpin, button().caption("Spin").at(1200, 720, 975, 615));
 // clang-format off
 #define UI_CONTROL(name, ...) \
-    typename ::ui::SlotFor<std::remove_cvref_t<decltype(__VA_ARGS__)>>::type name { this, #name, __VA_ARGS__ }
+    typename ::ui::SlotFor<std::remove_cvref_t<decltype(__VA_ARGS__)>>::type name { this, staticMetaObject.className(), #name, __VA_ARGS__ }
 // clang-format on

@@ -18,8 +18,8 @@ Frame *Frame::create(BuildContext &context, const ControlDesign &row)
     // lies in the frame keeps the font it would have had).
     const FontDesign caption = row.fontSpec.value_or(sansSerif(8.25));
     f->m_captionFont = scaledFont(f->font(), caption.family, caption.points, caption.isBold, caption.isItalic);
-    f->setTitle(row.captionText);
-    f->describeCaption(row.captionText);
+    f->setTitle(row.shownCaption());
+    f->describeCaption(row.shownCaption());
     return f;
 }
 

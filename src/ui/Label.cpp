@@ -38,7 +38,7 @@ Label *Label::create(BuildContext &context, const ControlDesign &row)
         l->setAutoSize(true);
     l->setLink(row.isLink);
     l->applyDesign(row, context);
-    l->setCaption(row.captionText); // after the font, so an auto-sized label fits its text
+    l->setCaption(row.shownCaption()); // after the font, so an auto-sized label fits its text
     return l;
 }
 

@@ -13,13 +13,13 @@ QAction *MenuItem::create(BuildContext &context, const ControlDesign &row)
 {
     QAction *action = nullptr;
     if (!row.containerSlot) {
-        action = context.menuBar()->addAction(row.captionText);
+        action = context.menuBar()->addAction(row.shownCaption());
     } else {
         auto *topMenu = qobject_cast<QAction *>(context.containerOf(row));
         QMenu *menu = topMenu ? topMenu->menu() : nullptr;
         if (!menu)
             qFatal("menu item %s lies in no menu", qPrintable(row.name));
-        action = row.isSeparator ? menu->addSeparator() : menu->addAction(row.captionText);
+        action = row.isSeparator ? menu->addSeparator() : menu->addAction(row.shownCaption());
     }
     action->setObjectName(row.name);
     action->setVisible(row.isVisible);

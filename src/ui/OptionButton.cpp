@@ -11,8 +11,8 @@ OptionButton *OptionButton::create(BuildContext &context, const ControlDesign &r
 {
     auto *o = new OptionButton(context.parentFor(row));
     o->applyDesign(row, context);
-    o->setText(row.captionText);
-    o->describeCaption(row.captionText);
+    o->setText(row.shownCaption());
+    o->describeCaption(row.shownCaption());
     if (row.isChecked) {
         const QSignalBlocker block(o);
         o->setChecked(true);

@@ -12,7 +12,7 @@ namespace ui {
 QAction *TopMenu::create(BuildContext &context, const ControlDesign &row)
 {
     QMenuBar *bar = context.menuBar();
-    auto *menu = new QMenu(row.captionText, bar);
+    auto *menu = new QMenu(row.shownCaption(), bar);
     menu->setObjectName(row.name);
     QAction *action = bar->addMenu(menu);
     action->setObjectName(row.name);
