@@ -30,11 +30,9 @@ QString stoneName(int stone)
 
 FormDesign frmBrookhop::formDesign() const
 {
-    return { .caption = QStringLiteral("Brookhop"),
-        .backColor = blue,
-        .clientWidth = 8880,
-        .clientHeight = 5640,
-        .maximized = true };
+    return {
+        .caption = tr("Brookhop"), .backColor = blue, .clientWidth = 8880, .clientHeight = 5640, .maximized = true
+    };
 }
 
 Rows<PictureBox> frmBrookhop::stoneRows()

@@ -27,7 +27,7 @@ frmPlayerOptions::frmPlayerOptions()
 
 FormDesign frmPlayerOptions::formDesign() const
 {
-    return { .caption = QStringLiteral("Player Options"),
+    return { .caption = tr("Player Options"),
         .backColor = blue,
         .clientWidth = 2835,
         .clientHeight = 3885,

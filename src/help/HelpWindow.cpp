@@ -19,11 +19,9 @@ HelpWindow::HelpWindow(const QString &name, const help::TopicTable &topics)
 ui::FormDesign HelpWindow::formDesign() const
 {
     // Maximized, because the panels reach beyond the design client area.
-    return { .caption = QStringLiteral("Help"),
-        .backColor = lightBlue,
-        .clientWidth = 4680,
-        .clientHeight = 3195,
-        .maximized = true };
+    return {
+        .caption = tr("Help"), .backColor = lightBlue, .clientWidth = 4680, .clientHeight = 3195, .maximized = true
+    };
 }
 
 ui::Rows<ui::Label> HelpWindow::topicRows(

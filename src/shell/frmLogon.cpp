@@ -15,7 +15,7 @@ frmLogon::frmLogon()
 
 FormDesign frmLogon::formDesign() const
 {
-    return { .caption = QStringLiteral("Enter Program Password"),
+    return { .caption = tr("Enter Program Password"),
         .backColor = cyan,
         .clientWidth = 6510,
         .clientHeight = 2025,
@@ -52,21 +52,22 @@ void frmLogon::enableOkWhenBothBoxesHoldText()
 
 void frmLogon::cmdOK_Click()
 {
-    MsgBox("User Name = " + txtUserName()->Text() + " , Password = " + txtPassword()->Text());
+    // Both at once: a name that itself holds "%2" stays as typed.
+    MsgBox(tr("User Name = %1 , Password = %2").arg(txtUserName()->Text(), txtPassword()->Text()));
     // While this invocation waits in the modal re-show, the user's next OK runs this handler
     // again, nested; all invocations share failedLogons.
     while (txtPassword()->Text() != txtUserName()->Text()) {
         hide();
         ++failedLogons;
         if (failedLogons >= 3) {
-            MsgBox(QStringLiteral("Too many invalid logon attempts.  Good-bye."), MsgButtons::OK, MsgIcon::Exclamation);
+            MsgBox(tr("Too many invalid logon attempts.  Good-bye."), MsgButtons::OK, MsgIcon::Exclamation);
             End();
             return;
         }
-        MsgBox(QStringLiteral("The password is invalid."), MsgButtons::OK, MsgIcon::Information);
-        if (MsgBox(QStringLiteral("Do you want a hint what the password is?"), MsgButtons::YesNo, MsgIcon::Question)
+        MsgBox(tr("The password is invalid."), MsgButtons::OK, MsgIcon::Information);
+        if (MsgBox(tr("Do you want a hint what the password is?"), MsgButtons::YesNo, MsgIcon::Question)
             == MsgResult::Yes)
-            MsgBox(QStringLiteral("Enter your user name as your password!!!"), MsgButtons::OK, MsgIcon::Information);
+            MsgBox(tr("Enter your user name as your password!!!"), MsgButtons::OK, MsgIcon::Information);
         txtPassword()->setTextValue(QString());
         // The disabled OK would leave the focus on Cancel, where a hasty Enter ends the
         // program; the user is about to type the password again.

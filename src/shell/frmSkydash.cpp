@@ -48,11 +48,9 @@ frmSkydash::frmSkydash()
 
 FormDesign frmSkydash::formDesign() const
 {
-    return { .caption = QStringLiteral("Skydash"),
-        .backColor = black,
-        .clientWidth = 4680,
-        .clientHeight = 6645,
-        .maximized = true };
+    return {
+        .caption = tr("Skydash"), .backColor = black, .clientWidth = 4680, .clientHeight = 6645, .maximized = true
+    };
 }
 
 Rows<Label> frmSkydash::welcomeLetters()

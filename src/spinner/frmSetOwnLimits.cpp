@@ -14,11 +14,9 @@ frmSetOwnLimits::frmSetOwnLimits()
 
 FormDesign frmSetOwnLimits::formDesign() const
 {
-    return { .caption = QStringLiteral("Set Own Limits"),
-        .backColor = red,
-        .clientWidth = 2880,
-        .clientHeight = 3060,
-        .centred = true };
+    return {
+        .caption = tr("Set Own Limits"), .backColor = red, .clientWidth = 2880, .clientHeight = 3060, .centred = true
+    };
 }
 
 Rows<OptionButton> frmSetOwnLimits::choice(const ControlSlot &frame, int index, const char *caption, double top)
@@ -75,7 +73,7 @@ void frmSetOwnLimits::chooseFixedLimit(std::int16_t limit)
 
 void frmSetOwnLimits::Option5_Click(std::int16_t)
 {
-    const QString entry = InputBox(QStringLiteral("Enter your own maximum number of attempts."));
+    const QString entry = InputBox(tr("Enter your own maximum number of attempts."));
     if (!stillLoaded())
         return;
     // An entry beyond the 16-bit range is clamped to its nearest end rather than refused.

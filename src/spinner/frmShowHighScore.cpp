@@ -14,11 +14,9 @@ frmShowHighScore::frmShowHighScore()
 
 FormDesign frmShowHighScore::formDesign() const
 {
-    return { .caption = QStringLiteral("Show High Score"),
-        .backColor = red,
-        .clientWidth = 7905,
-        .clientHeight = 2565,
-        .centred = true };
+    return {
+        .caption = tr("Show High Score"), .backColor = red, .clientWidth = 7905, .clientHeight = 2565, .centred = true
+    };
 }
 
 void frmShowHighScore::wire()

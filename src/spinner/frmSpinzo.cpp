@@ -18,11 +18,9 @@ frmSpinzo::frmSpinzo()
 
 FormDesign frmSpinzo::formDesign() const
 {
-    return { .caption = QStringLiteral("\"SPINZO\""),
-        .backColor = red,
-        .clientWidth = 6960,
-        .clientHeight = 5550,
-        .centred = true };
+    return {
+        .caption = tr("\"SPINZO\""), .backColor = red, .clientWidth = 6960, .clientHeight = 5550, .centred = true
+    };
 }
 
 void frmSpinzo::wire()

@@ -169,6 +169,9 @@ private slots:
                                                     << "Ann" << false;
         QTest::newRow("longer") << "Ann"
                                 << "Anne" << false;
+        // The echo is a sentence with two places: what was typed goes in as it stands.
+        QTest::newRow("a name that looks like a place") << "%2 and %1"
+                                                        << "%1" << false;
     }
     void onlyAPasswordEqualToTheUserNameLogsOn()
     {
