@@ -7,20 +7,10 @@
 #include "ui/Timer.h"
 #include "ui/ViewBuilder.h"
 
-#include <QApplication>
 #include <QCursor>
 #include <QEventLoop>
-#include <QFontMetrics>
 #include <QGuiApplication>
-#include <QLayout>
 #include <QMenu>
-#include <QMenuBar>
-#include <QScreen>
-#include <QStyle>
-#include <QTimer>
-#include <QWindow>
-#include <algorithm>
-#include <cmath>
 
 namespace ui {
 

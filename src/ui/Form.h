@@ -7,9 +7,7 @@
 #include "ui/Vocabulary.h"
 
 #include <QList>
-#include <QMargins>
 #include <QObject>
-#include <QPoint>
 #include <QPointer>
 #include <QSizeF>
 #include <cstdint>
