@@ -9,15 +9,17 @@
 int main(int argc, char *argv[])
 {
     const CommandLine line = readCommandLine(argc, argv);
-    if (line.exitStatus)
-        return *line.exitStatus;
+    // Before anything is said: the command line's answers and the refusals speak it too.
+    ui::chooseLanguage(line.language.value_or(std::string()));
+    if (line.answer != CommandLine::Answer::None)
+        return answerCommandLine(line);
     // Before the toolkit starts: it aborts by itself where it finds no display.
     if (!ui::prepareDisplay(argc, argv))
         return 1;
     QApplication app(argc, argv);
     ui::forgetPlatformChoice();
     ui::initApplication(app);
-    ui::useLanguage(line.language.value_or(std::string()));
+    ui::installLanguage();
     chooseDisplayScale(line.scale);
     startPlayhaven();
     return app.exec();

@@ -2,11 +2,14 @@
 #include "board/DropRule.h"
 
 #include "board/BoardLayout.h"
+#include "ui/TextMark.h"
 
 namespace board {
 
-const char *const sameStoneMessage = "Two players can't be on the same stone.\r\nGo back to START!";
-const char *const exactCountMessage = "You must land on FINISH by exact count.";
+//: A "stone" is one square of the board's path; START is the first stone.
+const char *const sameStoneMessage
+    = PH_TRANSLATE_NOOP("frmBrookhop", "Two players can't be on the same stone.\r\nGo back to START!");
+const char *const exactCountMessage = PH_TRANSLATE_NOOP("frmBrookhop", "You must land on FINISH by exact count.");
 
 DropDecision decideDrop(int stone, int newPosition, bool stoneHoldsMarker)
 {
@@ -24,22 +27,21 @@ bool completesMove(DropAction action)
     return action == DropAction::MoveHere || action == DropAction::BackToStart || action == DropAction::Finish;
 }
 
-std::string sameStonePanelText(int stone)
+const char *sameStonePanelText(int stone)
 {
-    const std::string ending
-        = stone == 5 ? " the same stone.  Go back to START" : " the same stone.  Go back to START!";
-    return "Two players can't be on" + ending;
+    return stone == 5 ? PH_TRANSLATE_NOOP("frmBrookhop", "Two players can't be on the same stone.  Go back to START")
+                      : PH_TRANSLATE_NOOP("frmBrookhop", "Two players can't be on the same stone.  Go back to START!");
 }
 
 FinishPlace finishPlaceFor(std::int16_t finishPlace)
 {
     switch (finishPlace) {
     case 1:
-        return { "Congratulations!  You win!!\r\nYou came in first place.", 2 };
+        return { PH_TRANSLATE_NOOP("frmBrookhop", "Congratulations!  You win!!\r\nYou came in first place."), 2 };
     case 2:
-        return { "You came in second place.", 3 };
+        return { PH_TRANSLATE_NOOP("frmBrookhop", "You came in second place."), 3 };
     default:
-        return { "You came in third place.", finishPlace };
+        return { PH_TRANSLATE_NOOP("frmBrookhop", "You came in third place."), finishPlace };
     }
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <cstdint>
-#include <string>
 
 // What a drop of a marker on a stone does. Only the stone of the latest spin (newPosition)
 // accepts a drop; an ordinary stone that already shows a marker sends the newcomer back to
@@ -29,12 +28,12 @@ DropDecision decideDrop(int stone, int newPosition, bool stoneHoldsMarker);
 bool completesMove(DropAction action);
 
 // Status-panel text of the same-stone rule; on stone 5 it has lost its final "!".
-std::string sameStonePanelText(int stone);
+const char *sameStonePanelText(int stone);
 extern const char *const sameStoneMessage;
 extern const char *const exactCountMessage;
 
 struct FinishPlace {
-    std::string message;
+    const char *message;
     std::int16_t nextPlace;
 };
 FinishPlace finishPlaceFor(std::int16_t finishPlace);

@@ -1,12 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/MarkerKind.h"
 
+#include "ui/TextMark.h"
+
 namespace {
 
 constexpr std::array<MarkerNames, 3> table { {
-    { "BICYCLE", "bicycle", "Bicycle marker", "Bicycle", ":/icons/bicycle32.png", ":/icons/bicycle16.png" },
-    { "CARS", "cars", "Cars Marker", "Cars", ":/icons/cars32.png", ":/icons/cars16.png" },
-    { "PLANE", "plane", "Plane Marker", "Plane", ":/icons/plane32.png", ":/icons/plane16.png" },
+    //: A marker is a player's piece on the board; the three are a bicycle, cars and a plane.
+    { "BICYCLE", "bicycle", PH_TRANSLATE_NOOP("MarkerKind", "Bicycle marker"),
+        PH_TRANSLATE_NOOP("MarkerKind", "Bicycle"), PH_TRANSLATE_NOOP("frmBrookhop", "Bicycle marker on stone %1"),
+        PH_TRANSLATE_NOOP("frmBrookhop", "Bicycle marker"), PH_TRANSLATE_NOOP("frmPlayerOptions", "Bicycle picture"),
+        PH_TRANSLATE_NOOP("frmBrookhop", "Bicycle spin button"), ":/icons/bicycle32.png", ":/icons/bicycle16.png" },
+    { "CARS", "cars", PH_TRANSLATE_NOOP("MarkerKind", "Cars Marker"), PH_TRANSLATE_NOOP("MarkerKind", "Cars"),
+        PH_TRANSLATE_NOOP("frmBrookhop", "Cars marker on stone %1"), PH_TRANSLATE_NOOP("frmBrookhop", "Cars marker"),
+        PH_TRANSLATE_NOOP("frmPlayerOptions", "Cars picture"), PH_TRANSLATE_NOOP("frmBrookhop", "Cars spin button"),
+        ":/icons/cars32.png", ":/icons/cars16.png" },
+    { "PLANE", "plane", PH_TRANSLATE_NOOP("MarkerKind", "Plane Marker"), PH_TRANSLATE_NOOP("MarkerKind", "Plane"),
+        PH_TRANSLATE_NOOP("frmBrookhop", "Plane marker on stone %1"), PH_TRANSLATE_NOOP("frmBrookhop", "Plane marker"),
+        PH_TRANSLATE_NOOP("frmPlayerOptions", "Plane picture"), PH_TRANSLATE_NOOP("frmBrookhop", "Plane spin button"),
+        ":/icons/plane32.png", ":/icons/plane16.png" },
 } };
 
 template <class Field> std::optional<MarkerKind> find(std::string_view text, Field field)

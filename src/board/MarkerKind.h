@@ -17,6 +17,12 @@ struct MarkerNames {
     const char *toolbarKey; // key of its toolbar button
     const char *toolTip; // text of its toolbar button
     const char *caption; // of the menu item and of the player-options check box
+    // What assistive technology calls its pictures: on stone %1, in the spinner panel, in the
+    // player options; and its spin button.
+    const char *onStoneName;
+    const char *panelName;
+    const char *optionsName;
+    const char *spinButtonName;
     const char *icon32;
     const char *icon16;
 };

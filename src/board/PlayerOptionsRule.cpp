@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/PlayerOptionsRule.h"
 
+#include "ui/TextMark.h"
+
 #include <algorithm>
 
 namespace board {
@@ -25,9 +27,9 @@ std::optional<const char *> closeWarning(std::int16_t optionChoice, const Ticks 
 {
     const auto count = std::count(ticked.begin(), ticked.end(), true);
     if (optionChoice == 2 && count < 2)
-        return "You must select two markers!";
+        return PH_TRANSLATE_NOOP("frmPlayerOptions", "You must select two markers!");
     if (optionChoice == 3 && count < 3)
-        return "You must select all three markers!";
+        return PH_TRANSLATE_NOOP("frmPlayerOptions", "You must select all three markers!");
     return std::nullopt;
 }
 
@@ -35,11 +37,11 @@ const char *directionsFor(std::int16_t optionChoice)
 {
     switch (optionChoice) {
     case 1:
-        return "Select the ONE marker you would like to use.";
+        return PH_TRANSLATE_NOOP("frmPlayerOptions", "Select the ONE marker you would like to use.");
     case 2:
-        return "Select the TWO markers you would like to use.";
+        return PH_TRANSLATE_NOOP("frmPlayerOptions", "Select the TWO markers you would like to use.");
     default:
-        return "Select ALL three markers.";
+        return PH_TRANSLATE_NOOP("frmPlayerOptions", "Select ALL three markers.");
     }
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 #include "board/BoardLayout.h"
 #include "board/MarkerKind.h"
+#include "board/MarkerTexts.h"
 #include "ui/Form.h"
 #include "ui/Geometry.h"
 #include "ui/Program.h"
@@ -86,9 +87,9 @@ public:
     UI_CONTROL(tbrYourMoves, toolBar().buttons(markerButtons()).accessibleName("Your Moves toolbar"));
     UI_CONTROL(sbrDisplayMessage, statusBar().panels({ { messagePanel, ui::PanelStyle::Text }, { {}, ui::PanelStyle::Time }, { {}, ui::PanelStyle::Date } }).accessibleName("Status bar"));
     UI_CONTROL(mnuYourMoves, topMenu("Your Moves"));
-    UI_CONTROL(mnuBicycle, menuItem(names(MarkerKind::Bicycle).caption).in(mnuYourMoves));
-    UI_CONTROL(mnuCars, menuItem(names(MarkerKind::Cars).caption).in(mnuYourMoves));
-    UI_CONTROL(mnuPlane, menuItem(names(MarkerKind::Plane).caption).in(mnuYourMoves));
+    UI_CONTROL(mnuBicycle, menuItem(markerText(names(MarkerKind::Bicycle).caption)).in(mnuYourMoves));
+    UI_CONTROL(mnuCars, menuItem(markerText(names(MarkerKind::Cars).caption)).in(mnuYourMoves));
+    UI_CONTROL(mnuPlane, menuItem(markerText(names(MarkerKind::Plane).caption)).in(mnuYourMoves));
     UI_CONTROL(mnuPlayerOptions, topMenu("Player Options"));
     UI_CONTROL(mnuOnePlayer, menuItem("One Player").in(mnuPlayerOptions));
     UI_CONTROL(mnuTwoPlayers, menuItem("Two Players").in(mnuPlayerOptions));

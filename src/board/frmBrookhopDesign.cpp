@@ -20,10 +20,11 @@ constexpr std::array<board::Rect, 3> spinnerPictures { {
 QString stoneName(int stone)
 {
     if (stone == board::startStone)
-        return QStringLiteral("Stone 0, START");
+        //: What a screen reader calls a square of the board's path, numbered from START (0).
+        return frmBrookhop::tr("Stone 0, START");
     if (stone == board::finishStone)
-        return QStringLiteral("Stone %1, FINISH").arg(stone);
-    return QStringLiteral("Stone %1").arg(stone);
+        return frmBrookhop::tr("Stone %1, FINISH").arg(stone);
+    return frmBrookhop::tr("Stone %1").arg(stone);
 }
 
 } // namespace
@@ -55,12 +56,8 @@ Rows<Line> frmBrookhop::pathRows()
     Rows<Line> rows;
     for (int i = 0; i + 1 < board::stoneCount; ++i) {
         const board::Segment s = board::pathLine(i);
-        rows.append(line()
-                        .element(i)
-                        .from(s.x1, s.y1)
-                        .to(s.x2, s.y2)
-                        .fore(red)
-                        .accessibleName(QStringLiteral("Path from stone %1 to stone %2").arg(i).arg(i + 1)));
+        const QString name = tr("Path from stone %1 to stone %2").arg(i).arg(i + 1);
+        rows.append(line().element(i).from(s.x1, s.y1).to(s.x2, s.y2).fore(red).accessibleName(name));
     }
     return rows;
 }
@@ -80,7 +77,7 @@ Rows<Image> frmBrookhop::markerRows(MarkerKind kind, const ControlSlot &stones, 
                         .dragIcon(n.icon32)
                         .tag(n.dragTag)
                         .visible(i == board::startStone)
-                        .accessibleName(QStringLiteral("%1 marker on stone %2").arg(n.caption).arg(i))
+                        .accessibleName(tr(n.onStoneName).arg(i))
                         .tabIndex(firstStoneTab + 4 * i + 1 + indexOf(kind)));
     }
     const board::Rect r = spinnerPictures[indexOf(kind)];
@@ -90,18 +87,15 @@ Rows<Image> frmBrookhop::markerRows(MarkerKind kind, const ControlSlot &stones, 
                     .at(r.left, r.top, r.width, r.height)
                     .picture(n.icon32)
                     .stretch()
-                    .accessibleName(QStringLiteral("%1 marker").arg(n.caption)));
+                    .accessibleName(tr(n.panelName)));
     return rows;
 }
 
 Row<Label> frmBrookhop::spinnerValue(const char *value)
 {
-    return label()
-        .caption(value)
-        .font(arial(30).bold())
-        .centred()
-        .disabled()
-        .accessibleName(QStringLiteral("Spinner value %1").arg(QString::fromLatin1(value)));
+    //: The spinner is the panel of the numbers -2 to 4 that says how far to move.
+    const QString name = tr("Spinner value %1").arg(QString::fromLatin1(value));
+    return label().caption(value).font(arial(30).bold()).centred().disabled().accessibleName(name);
 }
 
 Row<OptionButton> frmBrookhop::spinButton(MarkerKind kind)
@@ -109,7 +103,7 @@ Row<OptionButton> frmBrookhop::spinButton(MarkerKind kind)
     return optionButton()
         .at(240 + 720.0 * indexOf(kind), 2760, 255, 255)
         .back(red)
-        .accessibleName(QStringLiteral("%1 spin button").arg(names(kind).caption))
+        .accessibleName(tr(names(kind).spinButtonName))
         .tabIndex(indexOf(kind));
 }
 
@@ -117,6 +111,6 @@ QList<ToolButtonDesign> frmBrookhop::markerButtons()
 {
     QList<ToolButtonDesign> buttons;
     for (MarkerKind kind : allMarkers)
-        buttons.append({ names(kind).toolbarKey, names(kind).toolTip, names(kind).icon16 });
+        buttons.append({ names(kind).toolbarKey, markerText(names(kind).toolTip), names(kind).icon16 });
     return buttons;
 }

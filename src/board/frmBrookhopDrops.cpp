@@ -6,15 +6,6 @@
 
 using namespace ui;
 
-namespace {
-
-QString text(const std::string &s)
-{
-    return QString::fromStdString(s);
-}
-
-} // namespace
-
 bool frmBrookhop::stoneHoldsMarker(int stone)
 {
     for (MarkerKind kind : allMarkers) {
@@ -32,8 +23,8 @@ void frmBrookhop::moveMarker(MarkerKind kind, ControlBase *source, int stone)
 
 void frmBrookhop::sendBackToStart(MarkerKind kind, ControlBase *source, int stone)
 {
-    setMessage(text(board::sameStonePanelText(stone)));
-    MsgBox(QString::fromLatin1(board::sameStoneMessage));
+    setMessage(tr(board::sameStonePanelText(stone)));
+    MsgBox(tr(board::sameStoneMessage));
     if (!stillLoaded())
         return;
     moveMarker(kind, source, board::startStone);
@@ -49,7 +40,7 @@ void frmBrookhop::finishMarker(MarkerKind kind, ControlBase *source)
     menuItem(kind)->setEnabled(false);
     flag(kind) = false;
     const board::FinishPlace place = board::finishPlaceFor(finishPlace);
-    MsgBox(text(place.message));
+    MsgBox(tr(place.message));
     finishPlace = place.nextPlace;
 }
 
@@ -72,7 +63,7 @@ void frmBrookhop::picBrookhop_DragDrop(std::int16_t Index, ControlBase *Source, 
         sendBackToStart(*kind, Source, Index);
         break;
     case board::DropAction::ExactCountMessage: {
-        const QString exact = QString::fromLatin1(board::exactCountMessage);
+        const QString exact = tr(board::exactCountMessage);
         setMessage(exact);
         MsgBox(exact);
         break;

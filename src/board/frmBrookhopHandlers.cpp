@@ -65,7 +65,7 @@ void frmBrookhop::spin(MarkerKind kind)
     spinValue = s.spinValue;
     newPosition = s.newPosition;
     if (newPosition == from) {
-        const QString lost = QStringLiteral("You lose a turn!");
+        const QString lost = tr("You lose a turn!");
         setMessage(lost);
         MsgBox(lost);
         return;
@@ -133,7 +133,7 @@ void frmBrookhop::openPlayerOptions(std::int16_t players)
     optionChoice = players;
     auto &dialog = form<frmPlayerOptions>();
     // Reaching the label loads the dialog, whose load takes every marker out of play.
-    dialog.lblDirections()->setCaption(QString::fromLatin1(board::directionsFor(players)));
+    dialog.lblDirections()->setCaption(frmPlayerOptions::tr(board::directionsFor(players)));
     // Nothing follows the dialog: the board needs no re-check once it has closed.
     (void)dialog.showModal();
 }
@@ -158,8 +158,7 @@ void frmBrookhop::mnuContents_Click()
 
 void frmBrookhop::mnuHowTo_Click()
 {
-    MsgBox(
-        QStringLiteral("You must click on an option button to start the game!!"), MsgButtons::OK, MsgIcon::Information);
+    MsgBox(tr("You must click on an option button to start the game!!"), MsgButtons::OK, MsgIcon::Information);
 }
 
 void frmBrookhop::lblStart_MouseUp(int, int, double, double)

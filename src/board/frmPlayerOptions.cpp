@@ -37,13 +37,17 @@ FormDesign frmPlayerOptions::formDesign() const
 
 Row<CheckBox> frmPlayerOptions::markerBox(MarkerKind kind)
 {
-    return checkBox().caption(names(kind).caption).back(white).font(arial(8.25).bold()).tabIndex(indexOf(kind) + 1);
+    return checkBox()
+        .caption(markerText(names(kind).caption))
+        .back(white)
+        .font(arial(8.25).bold())
+        .tabIndex(indexOf(kind) + 1);
 }
 
 Row<Image> frmPlayerOptions::markerImage(MarkerKind kind)
 {
     const MarkerNames &n = names(kind);
-    return image().picture(n.icon32).stretch().accessibleName(QStringLiteral("%1 picture").arg(n.caption));
+    return image().picture(n.icon32).stretch().accessibleName(tr(n.optionsName));
 }
 
 CheckBox *frmPlayerOptions::checkBox(MarkerKind kind)
@@ -107,7 +111,7 @@ void frmPlayerOptions::Form_Unload(std::int16_t &)
     const auto warning = board::closeWarning(theBoard().optionChoice, ticks());
     if (!warning)
         return;
-    MsgBox(QString::fromLatin1(*warning), MsgButtons::OK, MsgIcon::Exclamation);
+    MsgBox(tr(*warning), MsgButtons::OK, MsgIcon::Exclamation);
     // The warning may have outlasted the program or the board, whose controls must not be
     // reached (and so loaded again) then.
     if (theBoard().stillLoaded())

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "board/MarkerKind.h"
+#include "board/MarkerTexts.h"
 #include "board/PlayerOptionsRule.h"
 #include "ui/Form.h"
 #include "ui/Geometry.h"

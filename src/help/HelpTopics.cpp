@@ -1,50 +1,71 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/HelpTopics.h"
 
+#include "ui/TextMark.h"
+
 namespace help {
 
-std::string spaces(int count)
-{
-    return std::string(static_cast<std::size_t>(count), ' ');
-}
+//: Ends the name of every help topic; the program keeps its words together on one line.
+const char *const clickHereText = PH_TRANSLATE_NOOP("HelpWindow", "(click here)");
 
-std::string indented(int count, std::string_view paragraph)
+std::string composed(const Pieces &pieces, const Translate &translate)
 {
-    return spaces(count) + std::string(paragraph);
-}
-
-std::string paragraph(std::string_view text)
-{
-    return indented(10, text);
-}
-
-std::string topicText(std::initializer_list<std::string_view> pieces)
-{
-    std::string text(emptyLine);
-    for (std::string_view piece : pieces)
-        text += piece;
+    std::string text;
+    for (const Piece &p : pieces) {
+        text.append(static_cast<std::size_t>(p.indent), ' ');
+        if (p.text)
+            text += translate ? translate(p.text) : std::string(p.text);
+        else
+            text += p.layout;
+    }
     return text;
 }
 
-std::string clickHere(std::string_view words, int gap)
+Pieces topicText(std::initializer_list<Piece> pieces)
 {
-    return std::string(words) + spaces(gap) + "(click here)";
+    Pieces text { emptyLine };
+    text.insert(text.end(), pieces.begin(), pieces.end());
+    return text;
 }
 
-std::string subTopic(std::string_view words, int gap)
+Pieces joined(std::initializer_list<Pieces> texts)
 {
-    return indented(6, "----- ") + clickHere(words, gap);
+    Pieces all;
+    for (const Pieces &t : texts)
+        all.insert(all.end(), t.begin(), t.end());
+    return all;
 }
 
-std::string objectivesCaption()
+Pieces clickHere(Piece words, int gap)
+{
+    return { words, Piece { gap, clickHereText } };
+}
+
+Pieces clickHere(const char *words, int gap)
+{
+    return clickHere(Piece { 0, words }, gap);
+}
+
+Pieces subTopic(Piece words, int gap)
+{
+    return joined({ { Piece { 6, nullptr, "----- " } }, clickHere(words, gap) });
+}
+
+Pieces subTopic(const char *words, int gap)
+{
+    return subTopic(Piece { 0, words }, gap);
+}
+
+Pieces objectivesCaption()
 {
     // Shows on two lines: "CONTENTS" above "Objectives (click here)".
-    return spaces(19) + "CONTENTS" + spaces(18) + clickHere("Objectives", 19);
+    return { Piece { 19, PH_TRANSLATE_NOOP("HelpWindow", "CONTENTS") },
+        Piece { 18, PH_TRANSLATE_NOOP("HelpWindow", "Objectives") }, Piece { 19, clickHereText } };
 }
 
 Topic glossaryTopic()
 {
-    return { std::string(glossaryLabel), 6120, clickHere("Glossary", 23), {} };
+    return { std::string(glossaryLabel), 6120, clickHere(PH_TRANSLATE_NOOP("HelpWindow", "Glossary"), 23), {} };
 }
 
 } // namespace help

@@ -1,11 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/HelpWindow.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString qs(const std::string &s)
 {
     return QString::fromStdString(s);
+}
+
+// A help text in the language of the run: its window's own context first, then the texts both
+// help windows share. Translated, "(click here)" keeps together on the line it wraps to.
+help::Translate helpTranslation(const char *context)
+{
+    return [context](const char *text) {
+        QString shown = QCoreApplication::translate(context, text);
+        if (shown == QLatin1String(text))
+            shown = QCoreApplication::translate(help::sharedContext, text);
+        if (text == help::clickHereText && shown != QLatin1String(text))
+            shown.replace(QLatin1Char(' '), QChar(QChar::Nbsp));
+        return shown.toStdString();
+    };
 }
 
 } // namespace
@@ -29,13 +45,15 @@ ui::Rows<ui::Label> HelpWindow::topicRows(
 {
     // A topic or term label at Left 120 in its panel, white, in bold Arial.
     ui::Rows<ui::Label> rows;
-    auto row = [&rows](const help::Topic &t, const ui::ControlSlot &panel, double width, double height, double points) {
+    const help::Translate translate = helpTranslation(topics.context);
+    auto row = [&rows, &translate](
+                   const help::Topic &t, const ui::ControlSlot &panel, double width, double height, double points) {
         return label()
             .element(int(rows.size()))
             .named(qs(t.label))
             .in(panel)
             .at(120, t.top, width, height)
-            .caption(qs(t.caption))
+            .caption(qs(help::composed(t.caption, translate)))
             .back(white)
             .font(arial(points).bold())
             .link();
@@ -63,7 +81,7 @@ void HelpWindow::wire()
 
 void HelpWindow::lblTopic_Click(const help::Topic &topic)
 {
-    lblDefinition()->setCaption(qs(topic.text));
+    lblDefinition()->setCaption(qs(help::composed(topic.text, helpTranslation(m_topics.context))));
 }
 
 void HelpWindow::lblGlossary_Click()

@@ -45,12 +45,12 @@ FormDesign SplashWindow::splashDesign(double clientHeight)
 
 Row<Frame> SplashWindow::logoFrame(double left, double top, double width, double height)
 {
-    return frame().at(left, top, width, height).back(red).accessibleName("Logo");
+    return frame().at(left, top, width, height).back(red).accessibleName(tr("Logo"));
 }
 
 Row<Button> SplashWindow::gameButton(double left, double top)
 {
-    return button().caption("Game").at(left, top, 1215, 495).back(yellow).font(arial(9.75).bold());
+    return button().caption(tr("Game")).at(left, top, 1215, 495).back(yellow).font(arial(9.75).bold());
 }
 
 Row<Label> SplashWindow::logoLabel(const QString &caption, quint32 back, const FontDesign &font)
@@ -60,7 +60,7 @@ Row<Label> SplashWindow::logoLabel(const QString &caption, quint32 back, const F
 
 Row<Label> SplashWindow::companyLabel(double left, double top)
 {
-    return logoLabel("Orvik Product", yellow, arial(18).bold()).at(left, top, 2145, 435);
+    return logoLabel(tr("Orvik Product"), yellow, arial(18).bold()).at(left, top, 2145, 435);
 }
 
 Row<Label> SplashWindow::productLabel(const QString &caption, double left, double top, double width)
@@ -70,7 +70,7 @@ Row<Label> SplashWindow::productLabel(const QString &caption, double left, doubl
 
 Row<Label> SplashWindow::versionLabel(double left, double top)
 {
-    return logoLabel("Version 1.3", pink, arial(8.25)).at(left, top, 840, 210).align(Align::Right);
+    return logoLabel(tr("Version 1.3"), pink, arial(8.25)).at(left, top, 840, 210).align(Align::Right);
 }
 
 void SplashWindow::fraLogo_Click()

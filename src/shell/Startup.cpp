@@ -44,18 +44,7 @@ CommandLine readCommandLine(int argc, char **argv)
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
-            std::printf("Usage: playhaven [--help] [--scale F] [--lang CODE] [toolkit options]\n"
-                        "Two games for children: a board race and a game of chance. Log on with the same\n"
-                        "text as user name and password. Nothing is stored.\n\n"
-                        "  -h, --help        show this help and exit\n"
-                        "  --scale F         draw every window F times its designed size, F from 1 to 4\n"
-                        "                    (1.5, 2.25, ...); by default as large as the screen allows\n"
-                        "  --lang CODE       speak the language CODE (%s); by default the\n"
-                        "                    desktop's, where Playhaven speaks it, else English\n\n"
-                        "The toolkit's own options work as in every Qt program, e.g. -platform xcb or\n"
-                        "-display :1; QT_SCALE_FACTOR draws every window larger or smaller.\n",
-                languageList().c_str());
-            line.exitStatus = 0;
+            line.answer = CommandLine::Answer::Help;
             return line;
         }
         // An option's value follows it ("--scale 1.5") or is joined to it ("--scale=1.5").
@@ -69,20 +58,51 @@ CommandLine readCommandLine(int argc, char **argv)
         if (const auto value = valueOf("--scale")) {
             line.scale = ui::readOfferedScale(*value);
             if (!line.scale) {
-                std::fprintf(stderr, "playhaven: --scale takes a factor from 1 to 4, such as 1.5\n");
-                line.exitStatus = 2;
+                line.answer = CommandLine::Answer::WrongScale;
                 return line;
             }
         } else if (const auto value = valueOf("--lang")) {
             line.language = ui::readLanguageOption(*value, ui::shippedLanguages());
             if (!line.language) {
-                std::fprintf(stderr, "playhaven: --lang takes one of: %s\n", languageList().c_str());
-                line.exitStatus = 2;
+                line.answer = CommandLine::Answer::WrongLanguage;
                 return line;
             }
         }
     }
     return line;
+}
+
+int answerCommandLine(const CommandLine &line)
+{
+    const QString languages = QString::fromStdString(languageList());
+    switch (line.answer) {
+    case CommandLine::Answer::None:
+        return 0;
+    case CommandLine::Answer::Help:
+        std::fputs(qPrintable(ui::earlyText("CommandLine",
+                       "Usage: playhaven [--help] [--scale F] [--lang CODE] [toolkit options]\n"
+                       "Two games for children: a board race and a game of chance. Log on with the same\n"
+                       "text as user name and password. Nothing is stored.\n\n"
+                       "  -h, --help        show this help and exit\n"
+                       "  --scale F         draw every window F times its designed size, F from 1 to 4\n"
+                       "                    (1.5, 2.25, ...); by default as large as the screen allows\n"
+                       "  --lang CODE       speak the language CODE (%1); by default the\n"
+                       "                    desktop's, where Playhaven speaks it, else English\n\n"
+                       "The toolkit's own options work as in every Qt program, e.g. -platform xcb or\n"
+                       "-display :1; QT_SCALE_FACTOR draws every window larger or smaller.\n")
+                                  .arg(languages)),
+            stdout);
+        return 0;
+    case CommandLine::Answer::WrongScale:
+        std::fprintf(stderr, "%s\n",
+            qPrintable(ui::earlyText("CommandLine", "playhaven: --scale takes a factor from 1 to 4, such as 1.5")));
+        return 2;
+    case CommandLine::Answer::WrongLanguage:
+        std::fprintf(stderr, "%s\n",
+            qPrintable(ui::earlyText("CommandLine", "playhaven: --lang takes one of: %1").arg(languages)));
+        return 2;
+    }
+    return 2;
 }
 
 QList<ui::Form *> allWindows()

@@ -11,4 +11,8 @@ namespace spinner {
 // two lines; otherwise the highest recorded ratio in the "0.0%" format.
 std::string highScoreMessage(int spins, int wins, double highScore, std::string_view decimalSeparator);
 
+// The sentence of that message, to be shown in the language of the run: it holds "%1" where the
+// percentage goes, unless the score is perfect.
+const char *highScoreSentence(int spins, int wins);
+
 } // namespace spinner

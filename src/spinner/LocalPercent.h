@@ -2,14 +2,16 @@
 #pragma once
 #include "spinner/PercentFormat.h"
 
+#include "ui/Translations.h"
+
 #include <QLocale>
 #include <QString>
 #include <string>
 
-// The decimal separator of the user's locale, which the spinner game's percentages use.
+// The decimal separator of the numbers of the run, which the spinner game's percentages use.
 inline std::string localDecimalSeparator()
 {
-    return QLocale().decimalPoint().toStdString();
+    return ui::numberLocale().decimalPoint().toStdString();
 }
 
 // The "0.0%" format with that separator.

@@ -23,11 +23,11 @@ public:
     // clang-format off
     UI_CONTROL(cmdReturnToGame, button().caption("Return to Game").at(1920, 720, 855, 1455).back(yellow).font(arial(9.75).bold()).disabled().tabIndex(6));
     UI_CONTROL(fraSetOwnLimits, frame().caption("Set Own Limits").at(120, 120, 1695, 2775).back(yellow).fore(darkBlue).tabIndex(0));
-    UI_CONTROL(Option1, choice(fraSetOwnLimits, 0, "OPEN LIMITS", 360));
+    UI_CONTROL(Option1, choice(fraSetOwnLimits, 0, QT_TR_NOOP("OPEN LIMITS"), 360));
     UI_CONTROL(Option2, choice(fraSetOwnLimits, 1, "10", 840));
     UI_CONTROL(Option3, choice(fraSetOwnLimits, 2, "25", 1320));
     UI_CONTROL(Option4, choice(fraSetOwnLimits, 3, "100", 1800));
-    UI_CONTROL(Option5, choice(fraSetOwnLimits, 4, "OTHER", 2280));
+    UI_CONTROL(Option5, choice(fraSetOwnLimits, 4, QT_TR_NOOP("OTHER"), 2280));
     // clang-format on
 
     void Option1_Click(std::int16_t Index);

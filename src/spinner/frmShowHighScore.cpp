@@ -31,8 +31,12 @@ void frmShowHighScore::Form_Load()
     const frmSpinzo &game = form<frmSpinzo>();
     const int spins = game.Spins;
     const int wins = game.Wins;
-    const std::string message = spinner::highScoreMessage(spins, wins, game.sngHighScore, localDecimalSeparator());
-    lblHighScore()->setCaption(QString::fromStdString(message));
+    // The percentage fills the sentence after its translation, so a translated sentence may put
+    // it anywhere.
+    QString message = tr(spinner::highScoreSentence(spins, wins));
+    if (message.contains(QLatin1String("%1")))
+        message = message.arg(localPercent(game.sngHighScore));
+    lblHighScore()->setCaption(message);
 }
 
 void frmShowHighScore::cmdExit_Click()

@@ -86,14 +86,14 @@ void frmSpinzo::cmdSpin_Click()
         imgBigFeet()->show();
         Beep();
         ++Wins;
-        lblWins()->setCaption(QStringLiteral("Wins: %1").arg(Wins));
+        lblWins()->setCaption(tr("Wins: %1").arg(Wins));
     }
     lblRate()->setCaption(Rate(Wins, Spins));
     if (spinner::recordsHighScore(sngWinRatio, sngHighScore))
         sngHighScore = sngWinRatio;
     if (!spinner::tenSpinQuestionDue(Spins, intSpinBlock, blnOpenLimits))
         return;
-    if (askYesNo(QStringLiteral("Do you want to continue playing this game?")))
+    if (askYesNo(tr("Do you want to continue playing this game?")))
         ++intSpinBlock;
     else if (stillLoaded())
         newGameReset();
@@ -153,13 +153,13 @@ void frmSpinzo::clearScoreboard()
     for (Label *l : digitLabels())
         l->setCaption(QString());
     lblAttempts()->setCaption(QString());
-    lblWins()->setCaption(QStringLiteral("Wins:0"));
+    lblWins()->setCaption(tr("Wins:0"));
     lblRate()->setCaption(QStringLiteral("0.0%"));
 }
 
 void frmSpinzo::playAgainQuestion()
 {
-    if (askYesNo(QStringLiteral("Do you want to play again?")))
+    if (askYesNo(tr("Do you want to play again?")))
         playAgainReset();
     else if (stillLoaded())
         endOfGameQuestion();
@@ -180,7 +180,7 @@ void frmSpinzo::playAgainReset()
 
 void frmSpinzo::endOfGameQuestion()
 {
-    if (askYesNo(QStringLiteral("Do you want to see your highest score?"))) {
+    if (askYesNo(tr("Do you want to see your highest score?"))) {
         form<frmShowHighScore>().show();
         hide();
     } else if (stillLoaded()) {

@@ -3,6 +3,8 @@
 // nothing to draw it shows no window or crashes: the program tells the user instead.
 #include "ui/DisplayChoice.h"
 
+#include "ui/Translations.h"
+
 #include <QDir>
 #include <QLibraryInfo>
 #include <QStringList>
@@ -21,7 +23,8 @@ namespace {
 
 QString noDisplay(const QString &why)
 {
-    return QStringLiteral("playhaven: no display to open a window on (%1); run it from a desktop session").arg(why);
+    return earlyText("DisplayChoice", "playhaven: no display to open a window on (%1); run it from a desktop session")
+        .arg(why);
 }
 
 bool isX11(const QByteArray &platform)
@@ -51,13 +54,13 @@ QString waylandUnreachable(
     QByteArray path = name;
     if (!name.startsWith('/')) {
         if (env.runtimeDir.isEmpty())
-            return QStringLiteral("XDG_RUNTIME_DIR is not set, so the Wayland display %1 cannot be found")
+            return earlyText("DisplayChoice", "XDG_RUNTIME_DIR is not set, so the Wayland display %1 cannot be found")
                 .arg(QString::fromLocal8Bit(name));
         path = env.runtimeDir + '/' + name;
     }
     if (answers(path))
         return {};
-    return QStringLiteral("no Wayland compositor answers on %1").arg(QString::fromLocal8Bit(path));
+    return earlyText("DisplayChoice", "no Wayland compositor answers on %1").arg(QString::fromLocal8Bit(path));
 }
 
 QString scaleFactorProblem(const QString &written)
@@ -68,8 +71,9 @@ QString scaleFactorProblem(const QString &written)
         return {};
     const QString shown = written.trimmed();
     if (factor <= 0)
-        return QStringLiteral("playhaven: QT_SCALE_FACTOR must be above 0 (it is %1)").arg(shown);
-    return QStringLiteral("playhaven: QT_SCALE_FACTOR must be a finite number above 0 (it is %1)").arg(shown);
+        return earlyText("DisplayChoice", "playhaven: QT_SCALE_FACTOR must be above 0 (it is %1)").arg(shown);
+    return earlyText("DisplayChoice", "playhaven: QT_SCALE_FACTOR must be a finite number above 0 (it is %1)")
+        .arg(shown);
 }
 
 // The display number of a local X display name ("[unix]:N[.S]"), or -1 for any other name.
@@ -164,16 +168,18 @@ DisplayChoice chooseDisplay(const DisplayEnvironment &env,
             choice.platform = "xcb";
         return choice;
     }
-    const QString noX = env.x11Display.isEmpty() ? QStringLiteral("DISPLAY is not set")
-                                                 : QStringLiteral("no X server answers on DISPLAY=%1").arg(name);
+    const QString noX = env.x11Display.isEmpty()
+        ? earlyText("DisplayChoice", "DISPLAY is not set")
+        : earlyText("DisplayChoice", "no X server answers on DISPLAY=%1").arg(name);
     if (!chosen && !env.waylandDisplay.isEmpty()) {
         if (const QString why = waylandUnreachable(env, waylandAnswers); !why.isEmpty())
             choice.problem = noDisplay(noX + QStringLiteral("; ") + why);
         else if (env.waylandPluginInstalled)
             choice.platform = "wayland";
         else
-            choice.problem = QStringLiteral("playhaven: this Wayland session has no X display (XWayland) and the "
-                                            "toolkit's Wayland support is not installed (Debian package qt6-wayland)");
+            choice.problem = earlyText("DisplayChoice",
+                "playhaven: this Wayland session has no X display (XWayland) and the "
+                "toolkit's Wayland support is not installed (Debian package qt6-wayland)");
         return choice;
     }
     choice.problem = noDisplay(noX);

@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 // The build names the catalogues it compiles in; none yet means English alone.
@@ -15,12 +14,29 @@
 
 namespace ui {
 
+namespace {
+
+// Kept for the whole run: a translator must outlive every text it translates.
+struct Catalogues {
+    std::string code { sourceLanguage };
+    QTranslator program, toolkit;
+    bool programLoaded = false, toolkitLoaded = false;
+};
+
+Catalogues &catalogues()
+{
+    static Catalogues c;
+    return c;
+}
+
+} // namespace
+
 std::vector<std::string> shippedLanguages()
 {
     return ui::shippedLanguages(PLAYHAVEN_LANGUAGES);
 }
 
-std::string useLanguage(const std::string &chosen)
+std::string chooseLanguage(const std::string &chosen)
 {
     const std::vector<std::string> shipped = shippedLanguages();
     std::string code = chosen;
@@ -30,16 +46,51 @@ std::string useLanguage(const std::string &chosen)
             preferred.push_back(language.toStdString());
         code = chooseLanguage(preferred, shipped);
     }
-    if (code == sourceLanguage || !QCoreApplication::instance())
-        return std::string(sourceLanguage);
-    // Kept for the whole run: a translator must outlive every text it translates.
-    static QTranslator program, toolkit;
+    Catalogues &c = catalogues();
+    if (code == c.code)
+        return code;
+    c.code = code;
+    c.programLoaded = c.toolkitLoaded = false;
+    if (code == sourceLanguage)
+        return code;
     const QString name = QString::fromStdString(code);
-    if (program.load(QStringLiteral(":/i18n/playhaven_%1.qm").arg(name)))
-        QCoreApplication::installTranslator(&program);
-    if (toolkit.load(QStringLiteral("qtbase_%1").arg(name), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&toolkit);
+    c.programLoaded = c.program.load(QStringLiteral(":/i18n/playhaven_%1.qm").arg(name));
+    c.toolkitLoaded
+        = c.toolkit.load(QStringLiteral("qtbase_%1").arg(name), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return code;
+}
+
+void installLanguage()
+{
+    Catalogues &c = catalogues();
+    if (c.programLoaded)
+        QCoreApplication::installTranslator(&c.program);
+    if (c.toolkitLoaded)
+        QCoreApplication::installTranslator(&c.toolkit);
+}
+
+std::string runLanguage()
+{
+    return catalogues().code;
+}
+
+QString earlyText(const char *context, const char *source)
+{
+    const Catalogues &c = catalogues();
+    if (c.programLoaded) {
+        const QString shown = c.program.translate(context, source);
+        if (!shown.isEmpty())
+            return shown;
+    }
+    return QString::fromUtf8(source);
+}
+
+QLocale numberLocale()
+{
+    const Catalogues &c = catalogues();
+    if (!c.programLoaded)
+        return QLocale();
+    return QLocale(QString::fromStdString(c.code));
 }
 
 } // namespace ui

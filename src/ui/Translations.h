@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QLocale>
+#include <QString>
 #include <string>
 #include <vector>
 
@@ -11,8 +13,24 @@ namespace ui {
 // The languages the program ships a catalogue for, English aside.
 std::vector<std::string> shippedLanguages();
 
-// The language of the run: `chosen` (from the command line) when given, otherwise the desktop's
-// first preferred language the program ships, otherwise English. Returns the code used.
-std::string useLanguage(const std::string &chosen = {});
+// Chooses the language of the run: `chosen` (from the command line) when given, otherwise the
+// desktop's first preferred language the program ships, otherwise English; loads its
+// catalogues. Works before the application exists, so that the command line's own messages
+// are already in it. Returns the code chosen.
+std::string chooseLanguage(const std::string &chosen = {});
+
+// Installs the chosen catalogues in the application, before the first window is built.
+void installLanguage();
+
+// The language of the run as chosen ("en" before any choice).
+std::string runLanguage();
+
+// A text in the language of the run, also before the application exists (the command line's
+// messages, the refusal to start without a display).
+QString earlyText(const char *context, const char *source);
+
+// The numbers of the run: the decimal separator of the language the windows speak where a
+// translation is shown, the locale's otherwise.
+QLocale numberLocale();
 
 } // namespace ui

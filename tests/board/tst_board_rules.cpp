@@ -110,17 +110,18 @@ private slots:
         for (int stone = 1; stone <= 24; ++stone) {
             const std::string expected = stone == 5 ? "Two players can't be on the same stone.  Go back to START"
                                                     : "Two players can't be on the same stone.  Go back to START!";
-            QCOMPARE(sameStonePanelText(stone), expected);
+            QCOMPARE(std::string(sameStonePanelText(stone)), expected);
         }
     }
 
     void finishPlacesCountUpToThirdAndStay()
     {
-        QCOMPARE(finishPlaceFor(1).message, std::string("Congratulations!  You win!!\r\nYou came in first place."));
+        QCOMPARE(std::string(finishPlaceFor(1).message),
+            std::string("Congratulations!  You win!!\r\nYou came in first place."));
         QCOMPARE(finishPlaceFor(1).nextPlace, std::int16_t(2));
-        QCOMPARE(finishPlaceFor(2).message, std::string("You came in second place."));
+        QCOMPARE(std::string(finishPlaceFor(2).message), std::string("You came in second place."));
         QCOMPARE(finishPlaceFor(2).nextPlace, std::int16_t(3));
-        QCOMPARE(finishPlaceFor(3).message, std::string("You came in third place."));
+        QCOMPARE(std::string(finishPlaceFor(3).message), std::string("You came in third place."));
         QCOMPARE(finishPlaceFor(3).nextPlace, std::int16_t(3));
     }
 
