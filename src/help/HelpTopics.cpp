@@ -3,20 +3,45 @@
 
 #include "ui/TextMark.h"
 
+#include <algorithm>
+
 namespace help {
 
 //: Ends the name of every help topic; the program keeps its words together on one line.
 const char *const clickHereText = PH_TRANSLATE_NOOP("HelpWindow", "(click here)");
 
+namespace {
+
+// Characters, not bytes, of UTF-8 text.
+int characters(std::string_view text)
+{
+    int count = 0;
+    for (const char c : text)
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
+
+} // namespace
+
 std::string composed(const Pieces &pieces, const Translate &translate)
 {
     std::string text;
+    // How many characters the latest sentence grew (or shrank) in translation: "(click here)"
+    // keeps the column of the English where the gap before it allows, at least two spaces away.
+    int grown = 0;
     for (const Piece &p : pieces) {
-        text.append(static_cast<std::size_t>(p.indent), ' ');
-        if (p.text)
-            text += translate ? translate(p.text) : std::string(p.text);
-        else
+        int indent = p.indent;
+        if (p.text == clickHereText && grown != 0)
+            indent = std::max(std::min(indent, 2), indent - grown);
+        text.append(static_cast<std::size_t>(indent), ' ');
+        grown = 0;
+        if (p.text) {
+            const std::string shown = translate ? translate(p.text) : std::string(p.text);
+            grown = characters(shown) - characters(p.text);
+            text += shown;
+        } else {
             text += p.layout;
+        }
     }
     return text;
 }

@@ -53,7 +53,7 @@ ui::Rows<ui::Label> HelpWindow::topicRows(
             .named(qs(t.label))
             .in(panel)
             .at(120, t.top, width, height)
-            .caption(qs(help::composed(t.caption, translate)))
+            .caption(qs(help::composed(t.caption, translate)), qs(help::composed(t.caption)))
             .back(white)
             .font(arial(points).bold())
             .link();

@@ -45,12 +45,15 @@ FormDesign SplashWindow::splashDesign(double clientHeight)
 
 Row<Frame> SplashWindow::logoFrame(double left, double top, double width, double height)
 {
-    return frame().at(left, top, width, height).back(red).accessibleName(tr("Logo"));
+    // Looked up here, in the context of this class, and not again in the window's own.
+    const QString name = tr("Logo");
+    return frame().at(left, top, width, height).back(red).accessibleName(name);
 }
 
 Row<Button> SplashWindow::gameButton(double left, double top)
 {
-    return button().caption(tr("Game")).at(left, top, 1215, 495).back(yellow).font(arial(9.75).bold());
+    const QString game = tr("Game");
+    return button().caption(game).at(left, top, 1215, 495).back(yellow).font(arial(9.75).bold());
 }
 
 Row<Label> SplashWindow::logoLabel(const QString &caption, quint32 back, const FontDesign &font)

@@ -20,9 +20,9 @@ Row<Label> frmSplashBrookhop::slidingLabel(const QString &caption, double width)
     return label().caption(caption).at(0, 2760, width, 1095).fore(red).back(blue).font(arial(50.25).bold()).hidden();
 }
 
-Rows<Image> frmSplashBrookhop::marker(const ControlSlot &logo, const QString &tag, const QString &icon, double left)
+Rows<Image> frmSplashBrookhop::marker(
+    const ControlSlot &logo, const QString &tag, const char *name, const QString &icon, double left)
 {
-    const QString name = tag.left(1) + tag.mid(1).toLower();
     return { image()
                  .element(0)
                  .in(logo)
@@ -31,7 +31,7 @@ Rows<Image> frmSplashBrookhop::marker(const ControlSlot &logo, const QString &ta
                  .stretch()
                  .tag(tag)
                  .dragIcon(icon)
-                 .accessibleName(name + QStringLiteral(" picture")) };
+                 .accessibleName(QString::fromLatin1(name)) };
 }
 
 void frmSplashBrookhop::wire()

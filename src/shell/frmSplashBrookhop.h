@@ -15,9 +15,9 @@ private:
     // "On Your Mark!" and "Get Set!": red on blue, both crossing the window at the same height.
     static ui::Row<ui::Label> slidingLabel(const QString &caption, double width);
     // One of the board's three markers on the logo, a picture that can be dragged: element 0
-    // of its array.
+    // of its array, named for assistive technology.
     static ui::Rows<ui::Image> marker(
-        const ui::ControlSlot &logo, const QString &tag, const QString &icon, double left);
+        const ui::ControlSlot &logo, const QString &tag, const char *name, const QString &icon, double left);
 
 public:
     // clang-format off
@@ -28,9 +28,9 @@ public:
     UI_CONTROL(lblGetSet, slidingLabel("Get Set!", 3855));
     UI_CONTROL(fraLogo, logoFrame(1200, 1080, 7800, 4770).hidden());
     UI_CONTROL(cmdGame, gameButton(6240, 4080).in(fraLogo));
-    UI_CONTROL(imgBicycle, marker(fraLogo, "BICYCLE", ":/icons/bicycle32.png", 120));
-    UI_CONTROL(imgCars, marker(fraLogo, "CARS", ":/icons/cars32.png", 3240));
-    UI_CONTROL(imgPlane, marker(fraLogo, "PLANE", ":/icons/plane32.png", 6600));
+    UI_CONTROL(imgBicycle, marker(fraLogo, "BICYCLE", QT_TR_NOOP("Bicycle picture"), ":/icons/bicycle32.png", 120));
+    UI_CONTROL(imgCars, marker(fraLogo, "CARS", QT_TR_NOOP("Cars picture"), ":/icons/cars32.png", 3240));
+    UI_CONTROL(imgPlane, marker(fraLogo, "PLANE", QT_TR_NOOP("Plane picture"), ":/icons/plane32.png", 6600));
     UI_CONTROL(lblCompanyProduct, companyLabel(2640, 1800).in(fraLogo));
     UI_CONTROL(lblProductName, productLabel("Brookhop", 1320, 2160, 5070).in(fraLogo));
     UI_CONTROL(lblVersion, versionLabel(240, 4320).in(fraLogo));

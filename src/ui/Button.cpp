@@ -20,6 +20,7 @@ Button *Button::create(BuildContext &context, const ControlDesign &row)
         context.setCancelButton(b);
     b->applyDesign(row, context);
     b->setCaption(row.shownCaption());
+    b->fitCaption(row.sourceCaption());
     return b;
 }
 
@@ -42,6 +43,20 @@ QRect Button::captionRect() const
 bool Button::captionWraps() const
 {
     return fontMetrics().horizontalAdvance(text()) > captionRect().width();
+}
+
+bool Button::captionFits(const QString &source) const
+{
+    if (text().isEmpty())
+        return true;
+    const QRect area = captionRect();
+    const int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+    bool tooWide = false;
+    const int lines = linesNeeded(font(), area, flags, text(), &tooWide);
+    int room = std::max(1, area.height() / fontMetrics().lineSpacing());
+    if (!source.isEmpty())
+        room = std::max(room, linesNeeded(font(), area, flags, source, nullptr));
+    return !tooWide && lines <= room;
 }
 
 void Button::paintColouredFace(QPainter &p) const

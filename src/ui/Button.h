@@ -19,9 +19,11 @@ public:
     {
         setText(c);
         describeCaption(c);
+        fitCaption();
     }
     // Whether the caption is drawn on more than one line at the button's present size.
     bool captionWraps() const;
+    bool captionFits(const QString &source = {}) const override;
 signals:
     void Click();
 

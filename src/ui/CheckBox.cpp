@@ -16,6 +16,7 @@ CheckBox *CheckBox::create(BuildContext &context, const ControlDesign &row)
     c->applyDesign(row, context);
     c->setText(row.shownCaption());
     c->describeCaption(row.shownCaption());
+    c->fitCaption(row.sourceCaption());
     c->setValue(row.isChecked ? 1 : 0);
     return c;
 }
@@ -26,6 +27,16 @@ CheckBox::CheckBox(QWidget *parent)
 {
     connect(this, &QCheckBox::toggled, this, &CheckBox::Click);
     followInputKind();
+}
+
+bool CheckBox::captionFits(const QString &) const
+{
+    if (text().isEmpty())
+        return true;
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect area = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
+    return fontMetrics().horizontalAdvance(text()) <= area.width();
 }
 
 void CheckBox::paintEvent(QPaintEvent *)

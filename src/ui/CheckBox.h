@@ -15,6 +15,7 @@ public:
     explicit CheckBox(QWidget *parent = nullptr);
     int Value() const { return isChecked() ? 1 : 0; }
     void setValue(int v) { setChecked(v != 0); }
+    bool captionFits(const QString &source = {}) const override;
 signals:
     void Click();
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QFont>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 // What every control of a window has besides its Qt widget: its given name and array index,
 // its free text tag, and its position in twips. The twips are kept as set, so a position read
@@ -46,12 +48,27 @@ public:
     void setTop(double top) { Move(m_left, top, m_width, m_height); }
     virtual void Move(double left, double top, double width, double height);
 
+    // Whether the caption as shown stays inside the control: a word-wrapped caption within its
+    // height and no word wider than the control. `source`, the table's English, may wrap into
+    // more lines than show (a glossary term hides its "(click here)"): a translation may then
+    // take as many lines as the English. A control without a caption always fits.
+    virtual bool captionFits(const QString &source = {}) const;
+    // In a translated run, a caption that does not fit shrinks the control's caption font in
+    // steps of 5 %, down to 70 % of the table's size; English keeps the table's fonts exactly.
+    void fitCaption(const QString &source = {});
+    static constexpr double smallestCaptionFont = 0.7;
+
     // Lets drag payloads name a control without handing out raw pointers.
     quint64 id() const { return m_id; }
     static ControlBase *fromId(quint64 id);
 
 protected:
     QWidget *m_self;
+    // The font the caption is drawn in (a frame's caption has its own).
+    virtual QFont captionFont() const { return m_self->font(); }
+    virtual void setCaptionFont(const QFont &font) { m_self->setFont(font); }
+    // How many lines `text` wraps into within `area` in `font`, and whether a word is wider.
+    static int linesNeeded(const QFont &font, const QRect &area, int flags, const QString &text, bool *tooWide);
 
 private:
     QString m_name;
@@ -59,6 +76,7 @@ private:
     QString m_tag;
     QString m_roleName;
     double m_left = 0, m_top = 0, m_width = 0, m_height = 0;
+    std::optional<QFont> m_tableFont;
     quint64 m_id;
 };
 

@@ -78,6 +78,7 @@ struct ControlDesign {
     const ControlSlot *containerSlot = nullptr; // frame, picture box or menu it lies in; null: the window
     int containerIndex = -1;
     QString captionText;
+    QString englishCaption; // a caption given already translated: its English, for the font rule
     double left = 0, top = 0, width = 0, height = 0; // twips; a line's x1, y1, x2, y2
     std::optional<quint32> backColor, foreColor; // &H00BBGGRR&
     std::optional<FontDesign> fontSpec;
@@ -104,6 +105,8 @@ struct ControlDesign {
     // The caption and the accessible name in the language of the run.
     QString shownCaption() const { return shown(captionText); }
     QString shownRoleName() const { return shown(roleName); }
+    // The English the caption must fit as well as (see ControlBase::fitCaption).
+    QString sourceCaption() const { return englishCaption.isEmpty() ? captionText : englishCaption; }
 
 private:
     QString shown(const QString &text) const
@@ -178,6 +181,12 @@ template <class W> struct Row : ControlDesign {
         return *this;
     }
     Row &caption(const QString &c) { return set(&ControlDesign::captionText, c); }
+    // A caption composed in the language of the run, with the English it was composed from.
+    Row &caption(const QString &shown, const QString &english)
+    {
+        set(&ControlDesign::englishCaption, english);
+        return set(&ControlDesign::captionText, shown);
+    }
     Row &back(quint32 c) { return set(&ControlDesign::backColor, std::optional<quint32>(c)); }
     Row &fore(quint32 c) { return set(&ControlDesign::foreColor, std::optional<quint32>(c)); }
     Row &font(const FontDesign &f) { return set(&ControlDesign::fontSpec, std::optional<FontDesign>(f)); }

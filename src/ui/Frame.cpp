@@ -20,6 +20,7 @@ Frame *Frame::create(BuildContext &context, const ControlDesign &row)
     f->m_captionFont = scaledFont(f->font(), caption.family, caption.points, caption.isBold, caption.isItalic);
     f->setTitle(row.shownCaption());
     f->describeCaption(row.shownCaption());
+    f->fitCaption(row.sourceCaption());
     return f;
 }
 
@@ -27,6 +28,14 @@ Frame::Frame(QWidget *parent)
     : QGroupBox(parent)
     , ControlBase(this)
 {
+}
+
+bool Frame::captionFits(const QString &) const
+{
+    // The caption stands on the top border, one average character in, with a gap either side.
+    const QFontMetrics fm(m_captionFont);
+    const int gap = scaledPixels(2);
+    return 2 * fm.averageCharWidth() + 2 * gap + fm.horizontalAdvance(title()) <= width();
 }
 
 void Frame::paintEvent(QPaintEvent *)

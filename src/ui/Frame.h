@@ -13,6 +13,7 @@ class Frame : public QGroupBox, public ControlBase {
 public:
     static Frame *create(BuildContext &context, const ControlDesign &row);
     explicit Frame(QWidget *parent = nullptr);
+    bool captionFits(const QString &source = {}) const override;
 signals:
     void Click();
 
@@ -21,6 +22,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent *e) override;
     // Drawn in exactly its back colour, with an etched border and its caption on the border.
     void paintEvent(QPaintEvent *e) override;
+    QFont captionFont() const override { return m_captionFont; }
+    void setCaptionFont(const QFont &font) override
+    {
+        m_captionFont = font;
+        update();
+    }
 
 private:
     bool m_pressed = false;

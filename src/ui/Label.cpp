@@ -39,6 +39,7 @@ Label *Label::create(BuildContext &context, const ControlDesign &row)
     l->setLink(row.isLink);
     l->applyDesign(row, context);
     l->setCaption(row.shownCaption()); // after the font, so an auto-sized label fits its text
+    l->fitCaption(row.sourceCaption());
     return l;
 }
 
@@ -59,8 +60,30 @@ void Label::setCaption(const QString &caption)
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     setText(shown);
     describeCaption(caption);
+    fitCaption();
     if (m_autoSize)
         fitToText();
+}
+
+bool Label::captionFits(const QString &source) const
+{
+    if (text().isEmpty())
+        return true;
+    if (m_autoSize) {
+        // Grows with its text: it fits while it stays inside what holds it.
+        const QSize need = sizeHint();
+        return !parentWidget() || parentWidget()->rect().contains(QRect(pos(), need));
+    }
+    const QRect area = contentsRect();
+    const int flags = int(alignment());
+    bool tooWide = false;
+    const int lines = linesNeeded(font(), area, flags, text(), &tooWide);
+    int room = std::max(1, area.height() / QFontMetrics(font()).lineSpacing());
+    if (!source.isEmpty())
+        room = std::max(room,
+            linesNeeded(
+                font(), area, flags, QString(source).replace(QLatin1String("\r\n"), QLatin1String("\n")), nullptr));
+    return !tooWide && lines <= room;
 }
 
 void Label::setAutoSize(bool autoSize)

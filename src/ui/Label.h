@@ -21,6 +21,7 @@ public:
     // A label that acts when clicked (a help topic) is a tab stop as well: Space, Enter or
     // Return click it, and the style's focus rectangle shows where the focus is.
     void setLink(bool link);
+    bool captionFits(const QString &source = {}) const override;
 signals:
     void Click();
     void MouseUp(int button, int shift, double x, double y);

@@ -5,6 +5,8 @@
 #include "ui/Geometry.h"
 #include "ui/KeyboardFocus.h"
 
+#include <QStyleOptionButton>
+
 namespace ui {
 
 OptionButton *OptionButton::create(BuildContext &context, const ControlDesign &row)
@@ -13,11 +15,22 @@ OptionButton *OptionButton::create(BuildContext &context, const ControlDesign &r
     o->applyDesign(row, context);
     o->setText(row.shownCaption());
     o->describeCaption(row.shownCaption());
+    o->fitCaption(row.sourceCaption());
     if (row.isChecked) {
         const QSignalBlocker block(o);
         o->setChecked(true);
     }
     return o;
+}
+
+bool OptionButton::captionFits(const QString &) const
+{
+    if (text().isEmpty())
+        return true;
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect area = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
+    return fontMetrics().horizontalAdvance(text()) <= area.width();
 }
 
 OptionButton::OptionButton(QWidget *parent)

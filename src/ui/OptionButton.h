@@ -17,6 +17,7 @@ public:
     explicit OptionButton(QWidget *parent = nullptr);
     bool Value() const { return isChecked(); }
     void setValue(bool selected);
+    bool captionFits(const QString &source = {}) const override;
 signals:
     void Click();
 

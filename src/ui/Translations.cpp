@@ -20,7 +20,7 @@ namespace {
 struct Catalogues {
     std::string code { sourceLanguage };
     QTranslator program, toolkit;
-    bool programLoaded = false, toolkitLoaded = false;
+    bool programLoaded = false, toolkitLoaded = false, installed = false;
 };
 
 Catalogues &catalogues()
@@ -49,6 +49,12 @@ std::string chooseLanguage(const std::string &chosen)
     Catalogues &c = catalogues();
     if (code == c.code)
         return code;
+    // A run chooses once; a test may choose again, and the catalogues it had go first.
+    if (c.installed) {
+        QCoreApplication::removeTranslator(&c.program);
+        QCoreApplication::removeTranslator(&c.toolkit);
+        c.installed = false;
+    }
     c.code = code;
     c.programLoaded = c.toolkitLoaded = false;
     if (code == sourceLanguage)
@@ -67,11 +73,17 @@ void installLanguage()
         QCoreApplication::installTranslator(&c.program);
     if (c.toolkitLoaded)
         QCoreApplication::installTranslator(&c.toolkit);
+    c.installed = QCoreApplication::instance() != nullptr;
 }
 
 std::string runLanguage()
 {
     return catalogues().code;
+}
+
+bool translatedRun()
+{
+    return catalogues().programLoaded && catalogues().installed;
 }
 
 QString earlyText(const char *context, const char *source)

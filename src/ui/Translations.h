@@ -24,6 +24,8 @@ void installLanguage();
 
 // The language of the run as chosen ("en" before any choice).
 std::string runLanguage();
+// Whether the windows show a translation (a catalogue of the program's is installed).
+bool translatedRun();
 
 // A text in the language of the run, also before the application exists (the command line's
 // messages, the refusal to start without a display).

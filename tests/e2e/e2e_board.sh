@@ -77,7 +77,7 @@ play_board() {
     step "board game: Player Options -> Two Players, tick Bicycle and Cars, close"
     menu_pick "$board" "$menu" 2 2 3 "the board's Player Options menu"
     local options sig
-    options=$(wait_title '^Player Options$')
+    options=$(wait_title "^$(text frmPlayerOptions 'Player Options')\$")
     shot "$options" player-options
     for top in 480 1200; do # chkBicycle, chkCars
         grab "$options"

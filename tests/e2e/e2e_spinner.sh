@@ -30,9 +30,9 @@ play_spinner() {
     click "$spinzo" "$(px $((120 + 975 / 2)))" $((menu + $(px $((720 + 615 / 2)))))
     box=$(wait_title '^Playhaven$')
     shot "$box" box-see-highest-score
-    answer_box "$box" alt+y
+    answer_box "$box" "$(yes_key)"
     local score
-    score=$(wait_title '^Show High Score$')
+    score=$(wait_title "^$(text frmShowHighScore 'Show High Score')\$")
     wait_gone "$spinzo" "the spinner window"
     wait_colour "$score" "$(px 300)" "$(px 1700)" 40 4 255 255 0 "the highest-score text"
     shot "$score" show-high-score

@@ -7,7 +7,8 @@
 # move), the spinner game through its splash (three spins, the highest score), and Exit.
 # Each window is found by its title (the splash windows, which have none, by their size) and
 # photographed into BUILD_DIR/e2e-screenshots for a person to look at.
-# Usage: run_e2e.sh BUILD_DIR   (PLAYHAVEN_E2E_DISPLAY=N picks the X display number)
+# Usage: run_e2e.sh BUILD_DIR   (PLAYHAVEN_E2E_DISPLAY=N picks the X display number;
+# PLAYHAVEN_E2E_LANG=CODE plays in that language, see texts.sh)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:?usage: run_e2e.sh BUILD_DIR}" && pwd)
@@ -19,6 +20,7 @@ chmod 700 "$work/runtime"
 trap 'kill ${app_pid:-} ${wm_pid:-} 2>/dev/null || true; stop_xvfb; rm -rf "$work"' EXIT
 source "$here/../xvfb.sh"
 source "$here/x11_helpers.sh"
+source "$here/texts.sh"
 source "$here/e2e_board.sh"
 source "$here/e2e_spinner.sh"
 
@@ -105,11 +107,13 @@ echo "display $DISPLAY, openbox running"
 step "start from the desktop entry: $exec_cmd"
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI
 [ -z "${PLAYHAVEN_E2E_QT_SCALE:-}" ] || export QT_SCALE_FACTOR=$PLAYHAVEN_E2E_QT_SCALE
-QT_QPA_PLATFORM=xcb sh -c "exec $exec_cmd ${PLAYHAVEN_E2E_ARGS:-}" >"$shots_dir/program-output.txt" 2>&1 &
+logon_title="^$(text frmLogon 'Enter Program Password')\$"
+echo "language $e2e_lang, LANG=$(e2e_locale)"
+LANG=$(e2e_locale) LC_ALL= LC_MESSAGES= LANGUAGE= QT_QPA_PLATFORM=xcb sh -c "exec $exec_cmd ${PLAYHAVEN_E2E_ARGS:-}" >"$shots_dir/program-output.txt" 2>&1 &
 app_pid=$!
 
 step "logon: a wrong password, the hint, then the right one"
-logon=$(wait_title '^Enter Program Password$')
+logon=$(wait_title "$logon_title")
 shot "$logon" logon
 # The display scale, from the logon's client area (6510 twips wide in its table), in hundredths;
 # on the usual screen the designs must be drawn larger than their own size.
@@ -136,12 +140,12 @@ next_box password-invalid
 not_viewable "$logon" || fail "the logon dialog stays shown during an invalid attempt"
 answer_box "$box" Return
 next_box hint-question
-answer_box "$box" alt+y
+answer_box "$box" "$(yes_key)"
 next_box hint
 answer_box "$box" Return
 wait_gone "$box" "the hint"
 # A hidden window may give its X window back, so the dialog that comes back is found anew.
-logon=$(wait_title '^Enter Program Password$' 10)
+logon=$(wait_title "$logon_title" 10)
 shot "$logon" logon-again
 type_into 1200 ann
 press_ok
