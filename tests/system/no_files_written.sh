@@ -16,8 +16,12 @@ chmod 700 "$work/runtime"
 
 start_xvfb
 
-# The real program on the X server, whatever platform the caller's environment names.
+# The real program on the X server, whatever platform the caller's environment names. A desktop
+# has its session bus; here the bus address names none, so that the toolkit does not autolaunch a
+# bus daemon of its own (dbus-launch writes under HOME, and its daemon would outlive the program
+# inside the trace).
 HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME= XDG_CACHE_HOME= XDG_DATA_HOME= \
+  DBUS_SESSION_BUS_ADDRESS="unix:path=$work/runtime/no-bus" \
   QT_QPA_PLATFORM=xcb setsid strace -f -qq -o "$work/trace" \
   -e trace=open,openat,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,link,linkat,symlink,symlinkat,truncate,ftruncate \
   "$program" &
