@@ -1017,7 +1017,7 @@ Tu as un SCORE PARFAIT !!!</translation>
     <name>frmSplashBrookhop</name>
     <message>
         <source>GO!</source>
-        <translation>GO !</translation>
+        <translation>GO&#x202f;!</translation>
     </message>
     <message>
         <source>On Your Mark!</source>
