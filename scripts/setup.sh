@@ -7,9 +7,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # qt6-l10n-tools and qt6-tools-dev build the catalogues in translations/; qt6-translations-l10n
-# holds the toolkit's own texts (Yes, No, Cancel) in the shipped languages.
+# holds the toolkit's own texts (Yes, No, Cancel) in the shipped languages; fonts-wqy-microhei
+# draws the Chinese catalogue's texts.
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev fonts-liberation fonts-dejavu-core
-  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-wqy-microhei)
 if [ "${PLAYHAVEN_TEST_TOOLS:-0}" = 1 ]; then
   packages+=(xvfb xauth xdotool strace openbox x11-utils imagemagick appstream desktop-file-utils dpkg-dev valgrind python3 clang-format lintian reuse)
 fi

@@ -17,19 +17,18 @@ text as user name and password. Nothing is stored.
 The toolkit&apos;s own options work as in every Qt program, e.g. -platform xcb or
 -display :1; QT_SCALE_FACTOR draws every window larger or smaller.
 </source>
-        <translation>Uso: playhaven [--help] [--scale F] [--lang CODICE] [opzioni del toolkit]
+        <translation>Uso: playhaven [--help] [--scale F] [--lang CODE] [opzioni di Qt]
 Due giochi per bambini: una corsa su un tabellone e un gioco di fortuna. Entra
-scrivendo lo stesso testo come nome utente e come password. Non viene salvato
-niente.
+con lo stesso testo come nome utente e come password. Non si salva niente.
 
   -h, --help        mostra questo aiuto ed esce
-  --scale F         disegna ogni finestra F volte la sua grandezza prevista,
-                    con F da 1 a 4 (1.5, 2.25, ...); di norma, grande quanto
-                    lo schermo permette
-  --lang CODICE     parla la lingua CODICE (%1); di norma quella del
-                    desktop, se Playhaven la parla, altrimenti l&apos;inglese
+  --scale F         disegna ogni finestra F volte la sua misura prevista, F da
+                    1 a 4 (1.5, 2.25, ...); di solito grande quanto lo schermo
+                    permette
+  --lang CODE       parla la lingua CODE (%1); di solito quella
+                    del desktop, se Playhaven la parla, altrimenti l&apos;inglese
 
-Le opzioni proprie del toolkit funzionano come in ogni programma Qt, per es.
+Le opzioni proprie di Qt funzionano come in ogni programma Qt, per es.
 -platform xcb o -display :1; QT_SCALE_FACTOR disegna ogni finestra più grande
 o più piccola.
 </translation>
@@ -51,7 +50,7 @@ o più piccola.
     </message>
     <message>
         <source>XDG_RUNTIME_DIR is not set, so the Wayland display %1 cannot be found</source>
-        <translation>XDG_RUNTIME_DIR non è impostata, quindi lo schermo Wayland %1 non si trova</translation>
+        <translation>XDG_RUNTIME_DIR non è impostato, quindi lo schermo Wayland %1 non si trova</translation>
     </message>
     <message>
         <source>no Wayland compositor answers on %1</source>
@@ -67,7 +66,7 @@ o più piccola.
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation>DISPLAY non è impostata</translation>
+        <translation>DISPLAY non è impostato</translation>
     </message>
     <message>
         <source>no X server answers on DISPLAY=%1</source>
@@ -75,7 +74,7 @@ o più piccola.
     </message>
     <message>
         <source>playhaven: this Wayland session has no X display (XWayland) and the toolkit&apos;s Wayland support is not installed (Debian package qt6-wayland)</source>
-        <translation>playhaven: questa sessione Wayland non ha uno schermo X (XWayland) e il supporto Wayland del toolkit non è installato (pacchetto Debian qt6-wayland)</translation>
+        <translation>playhaven: questa sessione Wayland non ha uno schermo X (XWayland) e il supporto Wayland di Qt non è installato (pacchetto Debian qt6-wayland)</translation>
     </message>
 </context>
 <context>
@@ -91,7 +90,7 @@ o più piccola.
     </message>
     <message>
         <source>Objectives</source>
-        <translation>Obiettivi</translation>
+        <translation>Scopo del gioco</translation>
     </message>
     <message>
         <source>Glossary</source>
@@ -123,7 +122,7 @@ o più piccola.
     <message>
         <source>Bicycle marker</source>
         <extracomment>A marker is a player&apos;s piece on the board; the three are a bicycle, cars and a plane.</extracomment>
-        <translation>Pedina della bici</translation>
+        <translation>Pedina bici</translation>
     </message>
     <message>
         <source>Bicycle</source>
@@ -131,7 +130,7 @@ o più piccola.
     </message>
     <message>
         <source>Cars Marker</source>
-        <translation>Pedina delle auto</translation>
+        <translation>Pedina auto</translation>
     </message>
     <message>
         <source>Cars</source>
@@ -139,7 +138,7 @@ o più piccola.
     </message>
     <message>
         <source>Plane Marker</source>
-        <translation>Pedina dell&apos;aereo</translation>
+        <translation>Pedina aereo</translation>
     </message>
     <message>
         <source>Plane</source>
@@ -172,37 +171,37 @@ o più piccola.
 Go back to START!</source>
         <extracomment>A &quot;stone&quot; is one square of the board&apos;s path; START is the first stone.</extracomment>
         <translation>Due giocatori non possono stare sulla stessa pietra.<byte value="xd"/>
-Torna al VIA!</translation>
+Torna alla PARTENZA!</translation>
     </message>
     <message>
         <source>You must land on FINISH by exact count.</source>
-        <translation>Devi fermarti sull&apos;ARRIVO con il numero esatto.</translation>
+        <translation>Devi arrivare all&apos;ARRIVO con il numero esatto.</translation>
     </message>
     <message>
         <source>Two players can&apos;t be on the same stone.  Go back to START</source>
-        <translation>Due giocatori non possono stare sulla stessa pietra.  Torna al VIA</translation>
+        <translation>Due giocatori non possono stare sulla stessa pietra.  Torna alla PARTENZA</translation>
     </message>
     <message>
         <source>Two players can&apos;t be on the same stone.  Go back to START!</source>
-        <translation>Due giocatori non possono stare sulla stessa pietra.  Torna al VIA!</translation>
+        <translation>Due giocatori non possono stare sulla stessa pietra.  Torna alla PARTENZA!</translation>
     </message>
     <message>
         <source>Congratulations!  You win!!<byte value="xd"/>
 You came in first place.</source>
-        <translation>Complimenti!  Hai vinto!!<byte value="xd"/>
-Sei al primo posto.</translation>
+        <translation>Bravo!  Hai vinto!!<byte value="xd"/>
+Sei arrivato primo.</translation>
     </message>
     <message>
         <source>You came in second place.</source>
-        <translation>Sei al secondo posto.</translation>
+        <translation>Sei arrivato secondo.</translation>
     </message>
     <message>
         <source>You came in third place.</source>
-        <translation>Sei al terzo posto.</translation>
+        <translation>Sei arrivato terzo.</translation>
     </message>
     <message>
         <source>START</source>
-        <translation>VIA</translation>
+        <translation>PARTENZA</translation>
     </message>
     <message>
         <source>Finish</source>
@@ -218,7 +217,7 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation>Riparti</translation>
+        <translation>Ricomincia</translation>
     </message>
     <message>
         <source>Your Moves toolbar</source>
@@ -234,7 +233,7 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>Player Options</source>
-        <translation>Scelta giocatori</translation>
+        <translation>Giocatori</translation>
     </message>
     <message>
         <source>One Player</source>
@@ -258,16 +257,16 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>Start Help</source>
-        <translation>Aiuto iniziale</translation>
+        <translation>Aiuto per iniziare</translation>
     </message>
     <message>
         <source>How to start?</source>
-        <translation>Come si inizia?</translation>
+        <translation>Come si comincia?</translation>
     </message>
     <message>
         <source>Stone 0, START</source>
         <extracomment>What a screen reader calls a square of the board&apos;s path, numbered from START (0).</extracomment>
-        <translation>Pietra 0, VIA</translation>
+        <translation>Pietra 0, PARTENZA</translation>
     </message>
     <message>
         <source>Stone %1, FINISH</source>
@@ -283,7 +282,7 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>Path from stone %1 to stone %2</source>
-        <translation>Percorso dalla pietra %1 alla pietra %2</translation>
+        <translation>Sentiero dalla pietra %1 alla pietra %2</translation>
     </message>
     <message>
         <source>Spinner value %1</source>
@@ -296,43 +295,43 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>You must click on an option button to start the game!!</source>
-        <translation>Devi cliccare su un pulsante di scelta per iniziare il gioco!!</translation>
+        <translation>Devi cliccare su un pulsante di scelta per cominciare il gioco!!</translation>
     </message>
     <message>
         <source>Bicycle marker on stone %1</source>
-        <translation>Pedina della bici sulla pietra %1</translation>
+        <translation>Pedina bici sulla pietra %1</translation>
     </message>
     <message>
         <source>Bicycle marker</source>
-        <translation>Pedina della bici</translation>
+        <translation>Pedina bici</translation>
     </message>
     <message>
         <source>Bicycle spin button</source>
-        <translation>Pulsante gira della bici</translation>
+        <translation>Pulsante per girare della bici</translation>
     </message>
     <message>
         <source>Cars marker on stone %1</source>
-        <translation>Pedina delle auto sulla pietra %1</translation>
+        <translation>Pedina auto sulla pietra %1</translation>
     </message>
     <message>
         <source>Cars marker</source>
-        <translation>Pedina delle auto</translation>
+        <translation>Pedina auto</translation>
     </message>
     <message>
         <source>Cars spin button</source>
-        <translation>Pulsante gira delle auto</translation>
+        <translation>Pulsante per girare delle auto</translation>
     </message>
     <message>
         <source>Plane marker on stone %1</source>
-        <translation>Pedina dell&apos;aereo sulla pietra %1</translation>
+        <translation>Pedina aereo sulla pietra %1</translation>
     </message>
     <message>
         <source>Plane marker</source>
-        <translation>Pedina dell&apos;aereo</translation>
+        <translation>Pedina aereo</translation>
     </message>
     <message>
         <source>Plane spin button</source>
-        <translation>Pulsante gira dell&apos;aereo</translation>
+        <translation>Pulsante per girare dell&apos;aereo</translation>
     </message>
 </context>
 <context>
@@ -343,7 +342,7 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>You lose a turn when the spinner generates zero(0).  The next player must click his option button.  No adjustment is made.</source>
-        <translation>Salti un turno quando la ruota fa uscire zero(0).  Il giocatore dopo deve cliccare il suo pulsante di scelta.  Non si cambia niente.</translation>
+        <translation>Salti un turno quando la ruota dà zero(0).  Il giocatore dopo di te deve cliccare sul suo pulsante di scelta.  Non cambia niente.</translation>
     </message>
     <message>
         <source>RULE2:</source>
@@ -351,7 +350,7 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>Two markers may not be on the same &apos;stone&apos;.  If  one player is already on a &apos;stone&apos;, the second player must go back to START.  This will occur automatically and the player&apos;s position is is automatically adjusted.</source>
-        <translation>Due pedine non possono stare sulla stessa &apos;pietra&apos;.  Se un giocatore è già su una &apos;pietra&apos;, il secondo giocatore deve tornare al VIA.  Succede da solo e la posizione del giocatore viene sistemata da sola.</translation>
+        <translation>Due pedine non possono stare sulla stessa &apos;pietra&apos;.  Se un giocatore è già su una &apos;pietra&apos;, il secondo giocatore deve tornare alla PARTENZA.  Succede da solo e il posto del giocatore si corregge da solo.</translation>
     </message>
     <message>
         <source>RULE3:</source>
@@ -359,35 +358,35 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>You must reach FINISH by exact count otherwise the board will not let you move to the FINISH.</source>
-        <translation>Devi raggiungere l&apos;ARRIVO con il numero esatto, altrimenti il tabellone non ti lascia andare all&apos;ARRIVO.</translation>
+        <translation>Devi arrivare all&apos;ARRIVO con il numero esatto, altrimenti il tabellone non ti lascia andare all&apos;ARRIVO.</translation>
     </message>
     <message>
         <source>You must move your marker around the board along the path of &apos;stones&apos; from START to FINISH.  The player who reaches FINISH first by exact count is the winner.</source>
-        <translation>Devi muovere la tua pedina sul tabellone lungo il percorso di &apos;pietre&apos;, dal VIA all&apos;ARRIVO.  Vince il giocatore che raggiunge per primo l&apos;ARRIVO con il numero esatto.</translation>
+        <translation>Devi muovere la tua pedina sul tabellone lungo il sentiero di &apos;pietre&apos; dalla PARTENZA all&apos;ARRIVO.  Vince il giocatore che arriva per primo all&apos;ARRIVO con il numero esatto.</translation>
     </message>
     <message>
         <source>How to move</source>
-        <translation>Come muoversi</translation>
+        <translation>Come muovere</translation>
     </message>
     <message>
         <source>The player whose turn it is clicks the option button above the icon of his marker.  The &apos;spinner&apos; will indicate the number (highlighted in red) of &apos;stones&apos; or places to move from the current position.</source>
-        <translation>Il giocatore di turno clicca il pulsante di scelta sopra l&apos;icona della sua pedina.  La &apos;ruota&apos; indica il numero (acceso in rosso) di &apos;pietre&apos; o caselle di cui spostarsi dalla posizione attuale.</translation>
+        <translation>Il giocatore di turno clicca sul pulsante di scelta sopra l&apos;immagine della sua pedina.  La &apos;ruota&apos; mostra il numero (acceso in rosso) di &apos;pietre&apos; o caselle da fare dal posto in cui sei.</translation>
     </message>
     <message>
         <source>To move your marker click on it and drag it to the required number of places.</source>
-        <translation>Per muovere la tua pedina, cliccaci sopra e trascinala del numero di caselle indicato.</translation>
+        <translation>Per muovere la tua pedina, cliccaci sopra e trascinala del numero giusto di caselle.</translation>
     </message>
     <message>
         <source>If you move your marker to the wrong &apos;stone&apos;, the board will not let you move there.  You must move only the correct number of places from where you are.</source>
-        <translation>Se sposti la tua pedina sulla &apos;pietra&apos; sbagliata, il tabellone non te la lascia mettere lì.  Puoi spostarla solo del numero giusto di caselle da dove sei.</translation>
+        <translation>Se metti la tua pedina sulla &apos;pietra&apos; sbagliata, il tabellone non te la lascia mettere lì.  Puoi muoverti solo del numero giusto di caselle da dove sei.</translation>
     </message>
     <message>
         <source>alternative way to move</source>
-        <translation>un altro modo per muoversi</translation>
+        <translation>un altro modo di muovere</translation>
     </message>
     <message>
         <source>Click the toolbar button with the icon of your marker.  Then move the indicated number of &apos;stones&apos; from your current position.</source>
-        <translation>Clicca il pulsante della barra degli strumenti con l&apos;icona della tua pedina.  Poi spostati del numero di &apos;pietre&apos; indicato dalla tua posizione attuale.</translation>
+        <translation>Clicca sul pulsante della barra degli strumenti con l&apos;immagine della tua pedina.  Poi muoviti del numero di &apos;pietre&apos; indicato dal posto in cui sei.</translation>
     </message>
     <message>
         <source>OR</source>
@@ -395,7 +394,7 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>Click the menu item of the name of your marker either &apos;bicycle&apos; or &apos;cars&apos; or &apos;plane&apos;.</source>
-        <translation>Clicca la voce del menu con il nome della tua pedina: &apos;bici&apos;, &apos;auto&apos; o &apos;aereo&apos;.</translation>
+        <translation>Clicca nel menu sul nome della tua pedina: &apos;bici&apos;, &apos;auto&apos; o &apos;aereo&apos;.</translation>
     </message>
     <message>
         <source>Rules</source>
@@ -415,15 +414,15 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>Player Options</source>
-        <translation>Scelta giocatori</translation>
+        <translation>Giocatori</translation>
     </message>
     <message>
         <source>You can set player options to one, two, or three players by selecting from three marker icons: &apos;bicycle&apos; &apos;cars&apos;, &apos;plane&apos;.</source>
-        <translation>Nella scelta giocatori puoi scegliere uno, due o tre giocatori con le tre icone delle pedine: &apos;bici&apos;, &apos;auto&apos;, &apos;aereo&apos;.</translation>
+        <translation>Puoi scegliere uno, due o tre giocatori con le tre immagini delle pedine: &apos;bici&apos;, &apos;auto&apos;, &apos;aereo&apos;.</translation>
     </message>
     <message>
         <source>When you select one or two players, the remaining icons, options buttons, and toolbar buttons will be disenabled.</source>
-        <translation>Se scegli uno o due giocatori, le altre icone, i pulsanti di scelta e i pulsanti della barra degli strumenti vengono disattivati.</translation>
+        <translation>Se scegli uno o due giocatori, le altre immagini, i pulsanti di scelta e i pulsanti della barra degli strumenti si spengono.</translation>
     </message>
     <message>
         <source>One player</source>
@@ -431,7 +430,7 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>When there is only one player in the game, to deselect the option button after losing a turn, you must click the image icon below the option button.</source>
-        <translation>Quando nel gioco c&apos;è un solo giocatore, per togliere la scelta dal pulsante di scelta dopo aver saltato un turno, devi cliccare l&apos;icona con l&apos;immagine sotto il pulsante di scelta.</translation>
+        <translation>Se c&apos;è un solo giocatore, dopo aver saltato un turno, per togliere la scelta dal pulsante devi cliccare sull&apos;immagine sotto il pulsante di scelta.</translation>
     </message>
     <message>
         <source>Ending the game</source>
@@ -439,7 +438,7 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>The first player to reach FINISH is the winner.  The remaining players can continue to see who comes in second or third place.  As each player finishes, his marker, option button, and toolbar button will be disenabled.</source>
-        <translation>Il primo giocatore che raggiunge l&apos;ARRIVO vince.  Gli altri giocatori possono continuare per vedere chi arriva al secondo o al terzo posto.  Quando un giocatore finisce, la sua pedina, il suo pulsante di scelta e il suo pulsante della barra degli strumenti vengono disattivati.</translation>
+        <translation>Vince il primo giocatore che arriva all&apos;ARRIVO.  Gli altri giocatori possono continuare per vedere chi arriva secondo o terzo.  Quando un giocatore finisce, la sua pedina, il suo pulsante di scelta e il suo pulsante della barra degli strumenti si spengono.</translation>
     </message>
     <message>
         <source>bicycle button</source>
@@ -447,23 +446,23 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>bicycle toolbar button = alternative way of getting the number of places the bicycle marker moves</source>
-        <translation>pulsante bici = pulsante della barra degli strumenti; un altro modo per sapere di quante caselle si muove la pedina della bici</translation>
+        <translation>pulsante bici = pulsante della barra degli strumenti; un altro modo per sapere di quante caselle si muove la pedina bici</translation>
     </message>
     <message>
         <source>bicycle icon</source>
-        <translation>icona bici</translation>
+        <translation>immagine bici</translation>
     </message>
     <message>
         <source>bicycle icon = one player</source>
-        <translation>icona bici = il primo giocatore</translation>
+        <translation>immagine bici = il primo giocatore</translation>
     </message>
     <message>
         <source>bicycle position</source>
-        <translation>posizione bici</translation>
+        <translation>posto della bici</translation>
     </message>
     <message>
         <source>bicycle position = a way to keep track of where the bicycle marker is</source>
-        <translation>posizione bici = un modo per sapere dove si trova la pedina della bici</translation>
+        <translation>posto della bici = un modo per sapere dove si trova la pedina bici</translation>
     </message>
     <message>
         <source>cars button</source>
@@ -471,31 +470,31 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>cars toolbar button = alternative way of getting the number of places the cars marker moves</source>
-        <translation>pulsante auto = pulsante della barra degli strumenti; un altro modo per sapere di quante caselle si muove la pedina delle auto</translation>
+        <translation>pulsante auto = pulsante della barra degli strumenti; un altro modo per sapere di quante caselle si muove la pedina auto</translation>
     </message>
     <message>
         <source>cars icon</source>
-        <translation>icona auto</translation>
+        <translation>immagine auto</translation>
     </message>
     <message>
         <source>cars icon = second player</source>
-        <translation>icona auto = il secondo giocatore</translation>
+        <translation>immagine auto = il secondo giocatore</translation>
     </message>
     <message>
         <source>cars position</source>
-        <translation>posizione auto</translation>
+        <translation>posto delle auto</translation>
     </message>
     <message>
         <source>cars position = a way to keep track of where the cars marker is</source>
-        <translation>posizione auto = un modo per sapere dove si trova la pedina delle auto</translation>
+        <translation>posto delle auto = un modo per sapere dove si trova la pedina auto</translation>
     </message>
     <message>
         <source>go back to START</source>
-        <translation>tornare al VIA</translation>
+        <translation>torna alla PARTENZA</translation>
     </message>
     <message>
         <source>go back to START = when a second player lands on a &apos;stone&apos; with another player, he must return to START</source>
-        <translation>tornare al VIA = quando un secondo giocatore finisce su una &apos;pietra&apos; dove c&apos;è già un altro giocatore, deve tornare al VIA</translation>
+        <translation>torna alla PARTENZA = quando un secondo giocatore arriva su una &apos;pietra&apos; dove c&apos;è già un altro giocatore, deve tornare alla PARTENZA</translation>
     </message>
     <message>
         <source>lose a turn</source>
@@ -503,7 +502,7 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>lose a turn = when the randomly generated number is zero(0) which causes the player not to move from the current position</source>
-        <translation>saltare un turno = quando il numero uscito a caso è zero(0), e così il giocatore non si muove dalla posizione attuale</translation>
+        <translation>saltare un turno = quando il numero uscito a caso è zero(0), e quindi il giocatore non si muove dal suo posto</translation>
     </message>
     <message>
         <source>marker</source>
@@ -511,7 +510,7 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>marker = an icon representation of a player</source>
-        <translation>pedina = un&apos;icona che rappresenta un giocatore</translation>
+        <translation>pedina = un&apos;immagine che rappresenta un giocatore</translation>
     </message>
     <message>
         <source>option button</source>
@@ -519,7 +518,7 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>option button = one of three buttons above the icon symbols for the marker.  Used to get the number of places to move form the current position.</source>
-        <translation>pulsante di scelta = uno dei tre pulsanti sopra le icone delle pedine.  Serve per sapere di quante caselle spostarsi dalla posizione attuale.</translation>
+        <translation>pulsante di scelta = uno dei tre pulsanti sopra le immagini delle pedine.  Serve per sapere di quante caselle muoversi dal posto in cui sei.</translation>
     </message>
     <message>
         <source>plane button</source>
@@ -527,23 +526,23 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>plane toolbar button = alternative way of getting the number of places the plane marker moves</source>
-        <translation>pulsante aereo = pulsante della barra degli strumenti; un altro modo per sapere di quante caselle si muove la pedina dell&apos;aereo</translation>
+        <translation>pulsante aereo = pulsante della barra degli strumenti; un altro modo per sapere di quante caselle si muove la pedina aereo</translation>
     </message>
     <message>
         <source>plane icon</source>
-        <translation>icona aereo</translation>
+        <translation>immagine aereo</translation>
     </message>
     <message>
         <source>plane icon = third player</source>
-        <translation>icona aereo = il terzo giocatore</translation>
+        <translation>immagine aereo = il terzo giocatore</translation>
     </message>
     <message>
         <source>plane position</source>
-        <translation>posizione aereo</translation>
+        <translation>posto dell&apos;aereo</translation>
     </message>
     <message>
         <source>plane position = a way to keep track of where the plane marker is</source>
-        <translation>posizione aereo = un modo per sapere dove si trova la pedina dell&apos;aereo</translation>
+        <translation>posto dell&apos;aereo = un modo per sapere dove si trova la pedina aereo</translation>
     </message>
     <message>
         <source>spinner</source>
@@ -551,7 +550,7 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>spinner = the rectangle display of seven numbers from minus two(-2) to four(4).  A number is randomly generated and highlighted in red on the display indicating the moves.</source>
-        <translation>ruota = il pannello rettangolare con sette numeri, da meno due(-2) a quattro(4).  Esce un numero a caso, che si accende in rosso sul pannello e indica di quanto muoversi.</translation>
+        <translation>ruota = il pannello rettangolare con sette numeri, da meno due(-2) a quattro(4).  Esce un numero a caso, che si accende in rosso sul pannello e dice di quanto muoversi.</translation>
     </message>
     <message>
         <source>brookhop</source>
@@ -559,22 +558,22 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>brookhop = the 25 places on the board showing the path the markers must take</source>
-        <translation>brookhop = le 25 caselle del tabellone che formano il percorso che le pedine devono seguire</translation>
+        <translation>brookhop = le 25 caselle del tabellone che formano il sentiero che le pedine devono fare</translation>
     </message>
 </context>
 <context>
     <name>frmHelpSpinzo</name>
     <message>
         <source>You click the spin button and cause three random numbers to be displayed in the three large yellow squares.</source>
-        <translation>Clicchi il pulsante &apos;gira&apos; e nei tre grandi quadrati gialli escono tre numeri a caso.</translation>
+        <translation>Clicchi sul pulsante per girare e nei tre grandi quadrati gialli escono tre numeri a caso.</translation>
     </message>
     <message>
         <source>If the number seven (7) is displayed in ANY one of the squares, you win and the &apos;Big Foot Man&apos; appears.</source>
-        <translation>Se il numero sette (7) esce in UNO QUALSIASI dei quadrati, vinci e compare il &apos;Piedone&apos;.</translation>
+        <translation>Se il numero sette (7) esce in UNO QUALSIASI dei quadrati, vinci e appare il &apos;Piedone&apos;.</translation>
     </message>
     <message>
         <source>The number of attempts, wins, and percentage is also displayed.</source>
-        <translation>Vengono mostrati anche i tentativi, le vittorie e la percentuale.</translation>
+        <translation>Si vedono anche i tentativi, le vincite e la percentuale.</translation>
     </message>
     <message>
         <source>How to play</source>
@@ -582,19 +581,19 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>You click either the &apos;spin&apos; button or &apos;spin&apos; under the options menu each time you want to select three randomly generated numbers.</source>
-        <translation>Clicchi il pulsante &apos;gira&apos; oppure &apos;gira&apos; nel menu opzioni ogni volta che vuoi far uscire tre numeri a caso.</translation>
+        <translation>Clicchi sul pulsante &apos;Gira&apos; o su &apos;Gira&apos; nel menu Opzioni ogni volta che vuoi tre numeri a caso.</translation>
     </message>
     <message>
         <source>You continue for the desired amount of times you want to try your luck.</source>
-        <translation>Continui tutte le volte che vuoi per tentare la fortuna.</translation>
+        <translation>Continui per tutte le volte che vuoi tentare la fortuna.</translation>
     </message>
     <message>
         <source>Set own limits</source>
-        <translation>Scegli i limiti</translation>
+        <translation>I tuoi limiti</translation>
     </message>
     <message>
         <source>You can choose the limit range of the number of attempts you want to try your luck from these five options:</source>
-        <translation>Puoi scegliere quanti tentativi vuoi fare per tentare la fortuna tra queste cinque opzioni:</translation>
+        <translation>Puoi scegliere quanti tentativi vuoi fare tra queste cinque possibilità:</translation>
     </message>
     <message>
         <source>Open Limits</source>
@@ -610,11 +609,11 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>This will allow you to continue for as long as you want.</source>
-        <translation>Così puoi continuare per tutto il tempo che vuoi.</translation>
+        <translation>Così puoi continuare quanto vuoi.</translation>
     </message>
     <message>
         <source>A message box will be displayed  after every ten (10) attempts giving you the option to continue or stop this round.</source>
-        <translation>Ogni dieci (10) tentativi compare un messaggio che ti fa scegliere se continuare o fermarti in questo giro.</translation>
+        <translation>Ogni dieci (10) tentativi appare un messaggio che ti chiede se vuoi continuare o fermare questo giro.</translation>
     </message>
     <message>
         <source>This is the default setting.</source>
@@ -634,27 +633,27 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>This option gives you the opportunity to set your own limits or the maximum number of attempts.</source>
-        <translation>Con questa opzione puoi scegliere i tuoi limiti, cioè il numero massimo di tentativi.</translation>
+        <translation>Con questa scelta metti il tuo limite, cioè il numero massimo di tentativi.</translation>
     </message>
     <message>
         <source>An input box is displayed asking for you to enter the limit you want.</source>
-        <translation>Compare una finestrella dove scrivi il limite che vuoi.</translation>
+        <translation>Appare una casella in cui scrivi il limite che vuoi.</translation>
     </message>
     <message>
         <source>Highest Score</source>
-        <translation>Miglior punteggio</translation>
+        <translation>Punteggio migliore</translation>
     </message>
     <message>
         <source>The highest score keeps track of the highest percentage that you scored.</source>
-        <translation>Il miglior punteggio ricorda la percentuale più alta che hai ottenuto.</translation>
+        <translation>Il punteggio migliore ricorda la percentuale più alta che hai fatto.</translation>
     </message>
     <message>
         <source>The highest score is the percentage of wins to the number of spins attempted.</source>
-        <translation>Il miglior punteggio è la percentuale di vittorie rispetto al numero di giri fatti.</translation>
+        <translation>Il punteggio migliore è la percentuale di vincite sul numero di giri fatti.</translation>
     </message>
     <message>
         <source>This score is displayed if you want to see your highest score.</source>
-        <translation>Questo punteggio viene mostrato se vuoi vedere il tuo miglior punteggio.</translation>
+        <translation>Questo punteggio appare se vuoi vedere il tuo punteggio migliore.</translation>
     </message>
     <message>
         <source>Ending the game</source>
@@ -662,11 +661,11 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>You click either the &apos;End&apos; button or &apos;End&apos; under the options menu.</source>
-        <translation>Clicchi il pulsante &apos;Fine&apos; oppure &apos;Fine&apos; nel menu opzioni.</translation>
+        <translation>Clicchi sul pulsante &apos;Fine&apos; o su &apos;Fine&apos; nel menu Opzioni.</translation>
     </message>
     <message>
         <source>Then you either click the &apos;no&apos; button in response to the question asking if you want to see your highest score.</source>
-        <translation>Poi clicchi il pulsante &apos;no&apos; quando ti chiede se vuoi vedere il tuo miglior punteggio.</translation>
+        <translation>Poi clicchi sul pulsante &apos;no&apos; quando ti chiede se vuoi vedere il tuo punteggio migliore.</translation>
     </message>
     <message>
         <source>OR</source>
@@ -674,7 +673,7 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>Click &apos;Exit the Game&apos; button after you see your highest score.</source>
-        <translation>Clicca il pulsante &apos;Esci dal gioco&apos; dopo aver visto il tuo miglior punteggio.</translation>
+        <translation>Clicca sul pulsante &apos;Esci dal gioco&apos; dopo aver visto il tuo punteggio migliore.</translation>
     </message>
     <message>
         <source>attempts</source>
@@ -682,7 +681,7 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>attempts = the total number of tries by clicking the &apos;spin&apos; button to get the number seven (7)</source>
-        <translation>tentativi = il numero totale di volte che clicchi il pulsante &apos;gira&apos; per far uscire il numero sette (7)</translation>
+        <translation>tentativi = tutte le volte che clicchi sul pulsante &apos;Gira&apos; per avere il numero sette (7)</translation>
     </message>
     <message>
         <source>end</source>
@@ -694,11 +693,11 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>highest score</source>
-        <translation>miglior punteggio</translation>
+        <translation>punteggio migliore</translation>
     </message>
     <message>
         <source>highest score = the highest percentage achieved during this session at the computer</source>
-        <translation>miglior punteggio = la percentuale più alta che hai ottenuto da quando hai aperto il gioco al computer</translation>
+        <translation>punteggio migliore = la percentuale più alta fatta in questa volta al computer</translation>
     </message>
     <message>
         <source>limits</source>
@@ -706,7 +705,7 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>limits = a way to set the maximum number of attempts</source>
-        <translation>limiti = un modo per scegliere il numero massimo di tentativi</translation>
+        <translation>limiti = un modo per mettere il numero massimo di tentativi</translation>
     </message>
     <message>
         <source>percentage</source>
@@ -714,11 +713,11 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>percentage = the ratio of the amount of wins generated to the number of attempts made.</source>
-        <translation>percentuale = il rapporto tra il numero di vittorie e il numero di tentativi fatti.</translation>
+        <translation>percentuale = il rapporto tra il numero di vincite e il numero di tentativi.</translation>
     </message>
     <message>
         <source>It is the quotient of these two numbers converted to a percent.</source>
-        <translation>È il quoziente di questi due numeri, trasformato in percentuale.</translation>
+        <translation>È il quoziente di questi due numeri, scritto come percentuale.</translation>
     </message>
     <message>
         <source>random number</source>
@@ -726,7 +725,7 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>random number = a randomly generated number from one (1) to ten (10) that is displayed in each of the three yellow squares.</source>
-        <translation>numero a caso = un numero scelto a caso, da uno (1) a dieci (10), che compare in ognuno dei tre quadrati gialli.</translation>
+        <translation>numero a caso = un numero uscito a caso, da uno (1) a dieci (10), che si vede in ognuno dei tre quadrati gialli.</translation>
     </message>
     <message>
         <source>spin</source>
@@ -734,30 +733,30 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>spin = each click of the &apos;spin&apos; button which is an attempt to get a seven (7)</source>
-        <translation>giro = ogni clic sul pulsante &apos;gira&apos;, che è un tentativo di far uscire un sette (7)</translation>
+        <translation>giro = ogni clic sul pulsante &apos;Gira&apos;, che è un tentativo di avere un sette (7)</translation>
     </message>
     <message>
         <source>Wins</source>
-        <translation>Vittorie</translation>
+        <translation>Vincite</translation>
     </message>
     <message>
         <source>wins = each time a seven (7) is displayed in one of the yellow squares is considered a hit or win</source>
-        <translation>vittorie = ogni volta che esce un sette (7) in uno dei quadrati gialli conta come colpo vincente o vittoria</translation>
+        <translation>vincite = ogni volta che un sette (7) esce in uno dei quadrati gialli, conta come una vincita</translation>
     </message>
 </context>
 <context>
     <name>frmLogon</name>
     <message>
         <source>Enter Program Password</source>
-        <translation>Scrivi la password del programma</translation>
+        <translation>Scrivi la password</translation>
     </message>
     <message>
         <source>User Name = %1 , Password = %2</source>
-        <translation>Nome utente = %1 , Password = %2</translation>
+        <translation>Nome = %1 , Password = %2</translation>
     </message>
     <message>
         <source>Too many invalid logon attempts.  Good-bye.</source>
-        <translation>Troppi tentativi di accesso sbagliati.  Arrivederci.</translation>
+        <translation>Troppi tentativi sbagliati.  Ciao.</translation>
     </message>
     <message>
         <source>The password is invalid.</source>
@@ -765,7 +764,7 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>Do you want a hint what the password is?</source>
-        <translation>Vuoi un suggerimento su qual è la password?</translation>
+        <translation>Vuoi un aiuto per sapere la password?</translation>
     </message>
     <message>
         <source>Enter your user name as your password!!!</source>
@@ -777,7 +776,7 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>&amp;User Name</source>
-        <translation>&amp;Nome utente</translation>
+        <translation>&amp;Nome</translation>
     </message>
     <message>
         <source>&amp;Password</source>
@@ -785,7 +784,7 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>User Name</source>
-        <translation>Nome utente</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Password</source>
@@ -808,7 +807,7 @@ Sei al primo posto.</translation>
     <name>frmPlayerOptions</name>
     <message>
         <source>Player Options</source>
-        <translation>Scelta giocatori</translation>
+        <translation>Giocatori</translation>
     </message>
     <message>
         <source>Directions</source>
@@ -836,22 +835,22 @@ Sei al primo posto.</translation>
     </message>
     <message>
         <source>Select the ONE marker you would like to use.</source>
-        <translation>Scegli UNA pedina, quella che vuoi usare.</translation>
+        <translation>Scegli UNA pedina, quella che vuoi.</translation>
     </message>
     <message>
         <source>Select the TWO markers you would like to use.</source>
-        <translation>Scegli DUE pedine, quelle che vuoi usare.</translation>
+        <translation>Scegliete DUE pedine, quelle che volete.</translation>
     </message>
     <message>
         <source>Select ALL three markers.</source>
-        <translation>Scegli TUTTE e tre le pedine.</translation>
+        <translation>Scegliete TUTTE e tre le pedine.</translation>
     </message>
 </context>
 <context>
     <name>frmSetOwnLimits</name>
     <message>
         <source>Set Own Limits</source>
-        <translation>Scegli i limiti</translation>
+        <translation>I tuoi limiti</translation>
     </message>
     <message>
         <source>Enter your own maximum number of attempts.</source>
@@ -874,11 +873,11 @@ Sei al primo posto.</translation>
     <name>frmShowHighScore</name>
     <message>
         <source>Show High Score</source>
-        <translation>Miglior punteggio</translation>
+        <translation>Punteggio migliore</translation>
     </message>
     <message>
         <source>High score</source>
-        <translation>Miglior punteggio</translation>
+        <translation>Punteggio migliore</translation>
     </message>
     <message>
         <source>Exit the Game</source>
@@ -892,7 +891,7 @@ Hai un PUNTEGGIO PERFETTO!!!</translation>
     </message>
     <message>
         <source>Your highest score is %1.</source>
-        <translation>Il tuo miglior punteggio è %1.</translation>
+        <translation>Il tuo punteggio migliore è %1.</translation>
     </message>
 </context>
 <context>
@@ -903,11 +902,11 @@ Hai un PUNTEGGIO PERFETTO!!!</translation>
     </message>
     <message>
         <source>Launch Pad</source>
-        <translation>Base di lancio</translation>
+        <translation>Rampa di lancio</translation>
     </message>
     <message>
         <source>Start Race</source>
-        <translation>Avvia la gara</translation>
+        <translation>Via alla gara</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -942,15 +941,15 @@ Hai un PUNTEGGIO PERFETTO!!!</translation>
     </message>
     <message>
         <source>Wins: %1</source>
-        <translation>Vittorie: %1</translation>
+        <translation>Vincite: %1</translation>
     </message>
     <message>
         <source>Do you want to continue playing this game?</source>
-        <translation>Vuoi continuare a giocare a questo gioco?</translation>
+        <translation>Vuoi continuare questa partita?</translation>
     </message>
     <message>
         <source>Wins:0</source>
-        <translation>Vittorie:0</translation>
+        <translation>Vincite:0</translation>
     </message>
     <message>
         <source>Do you want to play again?</source>
@@ -958,11 +957,11 @@ Hai un PUNTEGGIO PERFETTO!!!</translation>
     </message>
     <message>
         <source>Do you want to see your highest score?</source>
-        <translation>Vuoi vedere il tuo miglior punteggio?</translation>
+        <translation>Vuoi vedere il tuo punteggio migliore?</translation>
     </message>
     <message>
         <source>Set Own Limits</source>
-        <translation>Scegli i limiti</translation>
+        <translation>I tuoi limiti</translation>
     </message>
     <message>
         <source>End</source>
@@ -998,7 +997,7 @@ Hai un PUNTEGGIO PERFETTO!!!</translation>
     </message>
     <message>
         <source>Big Foot picture</source>
-        <translation>Immagine di Piedone</translation>
+        <translation>Immagine del Piedone</translation>
     </message>
     <message>
         <source>Options</source>
@@ -1021,11 +1020,11 @@ Hai un PUNTEGGIO PERFETTO!!!</translation>
     </message>
     <message>
         <source>On Your Mark!</source>
-        <translation>Pronti!</translation>
+        <translation>Ai vostri posti!</translation>
     </message>
     <message>
         <source>Get Set!</source>
-        <translation>Partenza!</translation>
+        <translation>Pronti!</translation>
     </message>
     <message>
         <source>Bicycle picture</source>
