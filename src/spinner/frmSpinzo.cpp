@@ -154,7 +154,7 @@ void frmSpinzo::clearScoreboard()
         l->setCaption(QString());
     lblAttempts()->setCaption(QString());
     lblWins()->setCaption(tr("Wins:0"));
-    lblRate()->setCaption(QStringLiteral("0.0%"));
+    lblRate()->setCaption(tr("0.0%"));
 }
 
 void frmSpinzo::playAgainQuestion()
