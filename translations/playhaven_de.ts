@@ -333,6 +333,48 @@ Du bist Erster geworden.</translation>
         <extracomment>The spinner is the panel of the numbers -2 to 4 that says how far to move.</extracomment>
         <translation>Zahlenrad-Zahl %1</translation>
     </message>
+    <message>
+        <source>%1, empty</source>
+        <extracomment>A stone as a screen reader names it: &quot;Stone 7, empty&quot;.</extracomment>
+        <translation>%1, leer</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Spinner: %1</source>
+        <translation>Zahlenrad: %1</translation>
+    </message>
+    <message>
+        <source>Not that stone. Move to stone %1.</source>
+        <translation>Nicht dieser Stein. Ziehe auf Stein %1.</translation>
+    </message>
+    <message>
+        <source>Bicycle: %1. Move to stone %2.</source>
+        <extracomment>Said after the bicycle&apos;s spin: %1 is the spinner&apos;s value, %2 the stone to move the marker to.</extracomment>
+        <translation>Fahrrad: %1. Ziehe auf Stein %2.</translation>
+    </message>
+    <message>
+        <source>Bicycle: %1. You lose a turn.</source>
+        <translation>Fahrrad: %1. Du setzt einmal aus.</translation>
+    </message>
+    <message>
+        <source>Cars: %1. Move to stone %2.</source>
+        <translation>Autos: %1. Ziehe auf Stein %2.</translation>
+    </message>
+    <message>
+        <source>Cars: %1. You lose a turn.</source>
+        <translation>Autos: %1. Du setzt einmal aus.</translation>
+    </message>
+    <message>
+        <source>Plane: %1. Move to stone %2.</source>
+        <translation>Flugzeug: %1. Ziehe auf Stein %2.</translation>
+    </message>
+    <message>
+        <source>Plane: %1. You lose a turn.</source>
+        <translation>Flugzeug: %1. Du setzt einmal aus.</translation>
+    </message>
 </context>
 <context>
     <name>frmHelpBrookhop</name>
@@ -868,6 +910,10 @@ Du bist Erster geworden.</translation>
         <source>OTHER</source>
         <translation>ANDERE</translation>
     </message>
+    <message>
+        <source>Choose how many spins a game has, then return to the game.</source>
+        <translation>Wähle, wie oft du in einem Spiel drehen darfst, dann geh zurück zum Spiel.</translation>
+    </message>
 </context>
 <context>
     <name>frmShowHighScore</name>
@@ -931,6 +977,18 @@ Das ist ein PERFEKTES ERGEBNIS!!!</translation>
     <message>
         <source>Games</source>
         <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>The left rocket wins: Brookhop.</source>
+        <translation>Die linke Rakete gewinnt: Brookhop.</translation>
+    </message>
+    <message>
+        <source>The right rocket wins: Spinzo.</source>
+        <translation>Die rechte Rakete gewinnt: Spinzo.</translation>
+    </message>
+    <message>
+        <source>Both rockets win: Brookhop and Spinzo.</source>
+        <translation>Beide Raketen gewinnen: Brookhop und Spinzo.</translation>
     </message>
 </context>
 <context>
@@ -1011,6 +1069,38 @@ Das ist ein PERFEKTES ERGEBNIS!!!</translation>
         <source>Contents</source>
         <translation>Inhalt</translation>
     </message>
+    <message>
+        <source>%1, %2, %3. A seven! You win.</source>
+        <translation>%1, %2, %3. Eine Sieben! Du gewinnst.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3. No seven.</source>
+        <translation>%1, %2, %3. Keine Sieben.</translation>
+    </message>
+    <message>
+        <source>First number: %1</source>
+        <translation>Erste Zahl: %1</translation>
+    </message>
+    <message>
+        <source>Second number: %1</source>
+        <translation>Zweite Zahl: %1</translation>
+    </message>
+    <message>
+        <source>Third number: %1</source>
+        <translation>Dritte Zahl: %1</translation>
+    </message>
+    <message>
+        <source>Attempts: %1</source>
+        <translation>Versuche: %1</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Prozente</translation>
+    </message>
+    <message>
+        <source>Percentage: %1</source>
+        <translation>Prozente: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmSplashBrookhop</name>
@@ -1044,6 +1134,17 @@ Das ist ein PERFEKTES ERGEBNIS!!!</translation>
     <message>
         <source>Spinner picture</source>
         <translation>Bild des Zahlenrads</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Image</name>
+    <message>
+        <source>%1, put back</source>
+        <translation>%1, zurückgestellt</translation>
+    </message>
+    <message>
+        <source>%1, picked up</source>
+        <translation>%1, aufgenommen</translation>
     </message>
 </context>
 </TS>

@@ -333,6 +333,48 @@ Has llegado en primer lugar.</translation>
         <source>Plane spin button</source>
         <translation>Botón de giro del avión</translation>
     </message>
+    <message>
+        <source>%1, empty</source>
+        <extracomment>A stone as a screen reader names it: &quot;Stone 7, empty&quot;.</extracomment>
+        <translation>%1, vacía</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Spinner: %1</source>
+        <translation>Ruleta: %1</translation>
+    </message>
+    <message>
+        <source>Not that stone. Move to stone %1.</source>
+        <translation>Esa piedra no. Ve a la piedra %1.</translation>
+    </message>
+    <message>
+        <source>Bicycle: %1. Move to stone %2.</source>
+        <extracomment>Said after the bicycle&apos;s spin: %1 is the spinner&apos;s value, %2 the stone to move the marker to.</extracomment>
+        <translation>Bicicleta: %1. Ve a la piedra %2.</translation>
+    </message>
+    <message>
+        <source>Bicycle: %1. You lose a turn.</source>
+        <translation>Bicicleta: %1. Pierdes un turno.</translation>
+    </message>
+    <message>
+        <source>Cars: %1. Move to stone %2.</source>
+        <translation>Autos: %1. Ve a la piedra %2.</translation>
+    </message>
+    <message>
+        <source>Cars: %1. You lose a turn.</source>
+        <translation>Autos: %1. Pierdes un turno.</translation>
+    </message>
+    <message>
+        <source>Plane: %1. Move to stone %2.</source>
+        <translation>Avión: %1. Ve a la piedra %2.</translation>
+    </message>
+    <message>
+        <source>Plane: %1. You lose a turn.</source>
+        <translation>Avión: %1. Pierdes un turno.</translation>
+    </message>
 </context>
 <context>
     <name>frmHelpBrookhop</name>
@@ -868,6 +910,10 @@ Has llegado en primer lugar.</translation>
         <source>OTHER</source>
         <translation>OTRO</translation>
     </message>
+    <message>
+        <source>Choose how many spins a game has, then return to the game.</source>
+        <translation>Elige cuántos giros tiene una partida y luego vuelve al juego.</translation>
+    </message>
 </context>
 <context>
     <name>frmShowHighScore</name>
@@ -931,6 +977,18 @@ You have a PERFECT SCORE!!!</source>
     <message>
         <source>Games</source>
         <translation>Juegos</translation>
+    </message>
+    <message>
+        <source>The left rocket wins: Brookhop.</source>
+        <translation>Gana el cohete de la izquierda: Brookhop.</translation>
+    </message>
+    <message>
+        <source>The right rocket wins: Spinzo.</source>
+        <translation>Gana el cohete de la derecha: Spinzo.</translation>
+    </message>
+    <message>
+        <source>Both rockets win: Brookhop and Spinzo.</source>
+        <translation>Ganan los dos cohetes: Brookhop y Spinzo.</translation>
     </message>
 </context>
 <context>
@@ -1011,6 +1069,38 @@ You have a PERFECT SCORE!!!</source>
         <source>Contents</source>
         <translation>Contenido</translation>
     </message>
+    <message>
+        <source>%1, %2, %3. A seven! You win.</source>
+        <translation>%1, %2, %3. ¡Un siete! Ganas.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3. No seven.</source>
+        <translation>%1, %2, %3. Ningún siete.</translation>
+    </message>
+    <message>
+        <source>First number: %1</source>
+        <translation>Primer número: %1</translation>
+    </message>
+    <message>
+        <source>Second number: %1</source>
+        <translation>Segundo número: %1</translation>
+    </message>
+    <message>
+        <source>Third number: %1</source>
+        <translation>Tercer número: %1</translation>
+    </message>
+    <message>
+        <source>Attempts: %1</source>
+        <translation>Intentos: %1</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>Percentage: %1</source>
+        <translation>Porcentaje: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmSplashBrookhop</name>
@@ -1044,6 +1134,17 @@ You have a PERFECT SCORE!!!</source>
     <message>
         <source>Spinner picture</source>
         <translation>Imagen de la ruleta</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Image</name>
+    <message>
+        <source>%1, put back</source>
+        <translation>%1, devuelta a su sitio</translation>
+    </message>
+    <message>
+        <source>%1, picked up</source>
+        <translation>%1, levantada</translation>
     </message>
 </context>
 </TS>

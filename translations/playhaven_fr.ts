@@ -334,6 +334,48 @@ Tu es arrivé premier.</translation>
         <source>Plane spin button</source>
         <translation>Bouton pour tourner de l&apos;avion</translation>
     </message>
+    <message>
+        <source>%1, empty</source>
+        <extracomment>A stone as a screen reader names it: &quot;Stone 7, empty&quot;.</extracomment>
+        <translation>%1, vide</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Spinner: %1</source>
+        <translation>Roue : %1</translation>
+    </message>
+    <message>
+        <source>Not that stone. Move to stone %1.</source>
+        <translation>Pas cette pierre. Va sur la pierre %1.</translation>
+    </message>
+    <message>
+        <source>Bicycle: %1. Move to stone %2.</source>
+        <extracomment>Said after the bicycle&apos;s spin: %1 is the spinner&apos;s value, %2 the stone to move the marker to.</extracomment>
+        <translation>Vélo : %1. Va sur la pierre %2.</translation>
+    </message>
+    <message>
+        <source>Bicycle: %1. You lose a turn.</source>
+        <translation>Vélo : %1. Tu passes ton tour.</translation>
+    </message>
+    <message>
+        <source>Cars: %1. Move to stone %2.</source>
+        <translation>Autos : %1. Va sur la pierre %2.</translation>
+    </message>
+    <message>
+        <source>Cars: %1. You lose a turn.</source>
+        <translation>Autos : %1. Tu passes ton tour.</translation>
+    </message>
+    <message>
+        <source>Plane: %1. Move to stone %2.</source>
+        <translation>Avion : %1. Va sur la pierre %2.</translation>
+    </message>
+    <message>
+        <source>Plane: %1. You lose a turn.</source>
+        <translation>Avion : %1. Tu passes ton tour.</translation>
+    </message>
 </context>
 <context>
     <name>frmHelpBrookhop</name>
@@ -869,6 +911,10 @@ Tu es arrivé premier.</translation>
         <source>OTHER</source>
         <translation>AUTRE</translation>
     </message>
+    <message>
+        <source>Choose how many spins a game has, then return to the game.</source>
+        <translation>Choisis combien de tours compte une partie, puis retourne au jeu.</translation>
+    </message>
 </context>
 <context>
     <name>frmShowHighScore</name>
@@ -932,6 +978,18 @@ Tu as un SCORE PARFAIT !!!</translation>
     <message>
         <source>Games</source>
         <translation>Jeux</translation>
+    </message>
+    <message>
+        <source>The left rocket wins: Brookhop.</source>
+        <translation>La fusée de gauche gagne : Brookhop.</translation>
+    </message>
+    <message>
+        <source>The right rocket wins: Spinzo.</source>
+        <translation>La fusée de droite gagne : Spinzo.</translation>
+    </message>
+    <message>
+        <source>Both rockets win: Brookhop and Spinzo.</source>
+        <translation>Les deux fusées gagnent : Brookhop et Spinzo.</translation>
     </message>
 </context>
 <context>
@@ -1012,6 +1070,38 @@ Tu as un SCORE PARFAIT !!!</translation>
         <source>Contents</source>
         <translation>Sommaire</translation>
     </message>
+    <message>
+        <source>%1, %2, %3. A seven! You win.</source>
+        <translation>%1, %2, %3. Un sept ! Tu gagnes.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3. No seven.</source>
+        <translation>%1, %2, %3. Pas de sept.</translation>
+    </message>
+    <message>
+        <source>First number: %1</source>
+        <translation>Premier nombre : %1</translation>
+    </message>
+    <message>
+        <source>Second number: %1</source>
+        <translation>Deuxième nombre : %1</translation>
+    </message>
+    <message>
+        <source>Third number: %1</source>
+        <translation>Troisième nombre : %1</translation>
+    </message>
+    <message>
+        <source>Attempts: %1</source>
+        <translation>Essais : %1</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Pourcentage</translation>
+    </message>
+    <message>
+        <source>Percentage: %1</source>
+        <translation>Pourcentage : %1</translation>
+    </message>
 </context>
 <context>
     <name>frmSplashBrookhop</name>
@@ -1045,6 +1135,17 @@ Tu as un SCORE PARFAIT !!!</translation>
     <message>
         <source>Spinner picture</source>
         <translation>Image de la roue</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Image</name>
+    <message>
+        <source>%1, put back</source>
+        <translation>%1, reposé</translation>
+    </message>
+    <message>
+        <source>%1, picked up</source>
+        <translation>%1, pris</translation>
     </message>
 </context>
 </TS>

@@ -333,6 +333,48 @@ Sei arrivato primo.</translation>
         <source>Plane spin button</source>
         <translation>Pulsante per girare dell&apos;aereo</translation>
     </message>
+    <message>
+        <source>%1, empty</source>
+        <extracomment>A stone as a screen reader names it: &quot;Stone 7, empty&quot;.</extracomment>
+        <translation>%1, vuota</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Spinner: %1</source>
+        <translation>Ruota: %1</translation>
+    </message>
+    <message>
+        <source>Not that stone. Move to stone %1.</source>
+        <translation>Non questa pietra. Vai sulla pietra %1.</translation>
+    </message>
+    <message>
+        <source>Bicycle: %1. Move to stone %2.</source>
+        <extracomment>Said after the bicycle&apos;s spin: %1 is the spinner&apos;s value, %2 the stone to move the marker to.</extracomment>
+        <translation>Bici: %1. Vai sulla pietra %2.</translation>
+    </message>
+    <message>
+        <source>Bicycle: %1. You lose a turn.</source>
+        <translation>Bici: %1. Salti un turno.</translation>
+    </message>
+    <message>
+        <source>Cars: %1. Move to stone %2.</source>
+        <translation>Auto: %1. Vai sulla pietra %2.</translation>
+    </message>
+    <message>
+        <source>Cars: %1. You lose a turn.</source>
+        <translation>Auto: %1. Salti un turno.</translation>
+    </message>
+    <message>
+        <source>Plane: %1. Move to stone %2.</source>
+        <translation>Aereo: %1. Vai sulla pietra %2.</translation>
+    </message>
+    <message>
+        <source>Plane: %1. You lose a turn.</source>
+        <translation>Aereo: %1. Salti un turno.</translation>
+    </message>
 </context>
 <context>
     <name>frmHelpBrookhop</name>
@@ -868,6 +910,10 @@ Sei arrivato primo.</translation>
         <source>OTHER</source>
         <translation>ALTRO</translation>
     </message>
+    <message>
+        <source>Choose how many spins a game has, then return to the game.</source>
+        <translation>Scegli quanti giri ha una partita, poi torna al gioco.</translation>
+    </message>
 </context>
 <context>
     <name>frmShowHighScore</name>
@@ -931,6 +977,18 @@ Hai un PUNTEGGIO PERFETTO!!!</translation>
     <message>
         <source>Games</source>
         <translation>Giochi</translation>
+    </message>
+    <message>
+        <source>The left rocket wins: Brookhop.</source>
+        <translation>Vince il razzo di sinistra: Brookhop.</translation>
+    </message>
+    <message>
+        <source>The right rocket wins: Spinzo.</source>
+        <translation>Vince il razzo di destra: Spinzo.</translation>
+    </message>
+    <message>
+        <source>Both rockets win: Brookhop and Spinzo.</source>
+        <translation>Vincono tutti e due i razzi: Brookhop e Spinzo.</translation>
     </message>
 </context>
 <context>
@@ -1011,6 +1069,38 @@ Hai un PUNTEGGIO PERFETTO!!!</translation>
         <source>Contents</source>
         <translation>Indice</translation>
     </message>
+    <message>
+        <source>%1, %2, %3. A seven! You win.</source>
+        <translation>%1, %2, %3. Un sette! Hai vinto.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3. No seven.</source>
+        <translation>%1, %2, %3. Nessun sette.</translation>
+    </message>
+    <message>
+        <source>First number: %1</source>
+        <translation>Primo numero: %1</translation>
+    </message>
+    <message>
+        <source>Second number: %1</source>
+        <translation>Secondo numero: %1</translation>
+    </message>
+    <message>
+        <source>Third number: %1</source>
+        <translation>Terzo numero: %1</translation>
+    </message>
+    <message>
+        <source>Attempts: %1</source>
+        <translation>Tentativi: %1</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Percentuale</translation>
+    </message>
+    <message>
+        <source>Percentage: %1</source>
+        <translation>Percentuale: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmSplashBrookhop</name>
@@ -1044,6 +1134,17 @@ Hai un PUNTEGGIO PERFETTO!!!</translation>
     <message>
         <source>Spinner picture</source>
         <translation>Immagine della ruota</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Image</name>
+    <message>
+        <source>%1, put back</source>
+        <translation>%1, rimessa a posto</translation>
+    </message>
+    <message>
+        <source>%1, picked up</source>
+        <translation>%1, presa</translation>
     </message>
 </context>
 </TS>

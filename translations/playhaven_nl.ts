@@ -332,6 +332,48 @@ Je bent eerste geworden.</translation>
         <source>Plane spin button</source>
         <translation>Draaiknop van het vliegtuig</translation>
     </message>
+    <message>
+        <source>%1, empty</source>
+        <extracomment>A stone as a screen reader names it: &quot;Stone 7, empty&quot;.</extracomment>
+        <translation>%1, leeg</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Spinner: %1</source>
+        <translation>Draaier: %1</translation>
+    </message>
+    <message>
+        <source>Not that stone. Move to stone %1.</source>
+        <translation>Niet die steen. Ga naar steen %1.</translation>
+    </message>
+    <message>
+        <source>Bicycle: %1. Move to stone %2.</source>
+        <extracomment>Said after the bicycle&apos;s spin: %1 is the spinner&apos;s value, %2 the stone to move the marker to.</extracomment>
+        <translation>Fiets: %1. Ga naar steen %2.</translation>
+    </message>
+    <message>
+        <source>Bicycle: %1. You lose a turn.</source>
+        <translation>Fiets: %1. Je slaat een beurt over.</translation>
+    </message>
+    <message>
+        <source>Cars: %1. Move to stone %2.</source>
+        <translation>Auto&apos;s: %1. Ga naar steen %2.</translation>
+    </message>
+    <message>
+        <source>Cars: %1. You lose a turn.</source>
+        <translation>Auto&apos;s: %1. Je slaat een beurt over.</translation>
+    </message>
+    <message>
+        <source>Plane: %1. Move to stone %2.</source>
+        <translation>Vliegtuig: %1. Ga naar steen %2.</translation>
+    </message>
+    <message>
+        <source>Plane: %1. You lose a turn.</source>
+        <translation>Vliegtuig: %1. Je slaat een beurt over.</translation>
+    </message>
 </context>
 <context>
     <name>frmHelpBrookhop</name>
@@ -867,6 +909,10 @@ Je bent eerste geworden.</translation>
         <source>OTHER</source>
         <translation>ANDER</translation>
     </message>
+    <message>
+        <source>Choose how many spins a game has, then return to the game.</source>
+        <translation>Kies hoe vaak je in een spel mag draaien en ga dan terug naar het spel.</translation>
+    </message>
 </context>
 <context>
     <name>frmShowHighScore</name>
@@ -930,6 +976,18 @@ Je hebt een PERFECTE SCORE!!!</translation>
     <message>
         <source>Games</source>
         <translation>Spellen</translation>
+    </message>
+    <message>
+        <source>The left rocket wins: Brookhop.</source>
+        <translation>De linkerraket wint: Brookhop.</translation>
+    </message>
+    <message>
+        <source>The right rocket wins: Spinzo.</source>
+        <translation>De rechterraket wint: Spinzo.</translation>
+    </message>
+    <message>
+        <source>Both rockets win: Brookhop and Spinzo.</source>
+        <translation>Beide raketten winnen: Brookhop en Spinzo.</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1068,38 @@ Je hebt een PERFECTE SCORE!!!</translation>
         <source>Contents</source>
         <translation>Inhoud</translation>
     </message>
+    <message>
+        <source>%1, %2, %3. A seven! You win.</source>
+        <translation>%1, %2, %3. Een zeven! Je wint.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3. No seven.</source>
+        <translation>%1, %2, %3. Geen zeven.</translation>
+    </message>
+    <message>
+        <source>First number: %1</source>
+        <translation>Eerste getal: %1</translation>
+    </message>
+    <message>
+        <source>Second number: %1</source>
+        <translation>Tweede getal: %1</translation>
+    </message>
+    <message>
+        <source>Third number: %1</source>
+        <translation>Derde getal: %1</translation>
+    </message>
+    <message>
+        <source>Attempts: %1</source>
+        <translation>Pogingen: %1</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Percentage</translation>
+    </message>
+    <message>
+        <source>Percentage: %1</source>
+        <translation>Percentage: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmSplashBrookhop</name>
@@ -1043,6 +1133,17 @@ Je hebt een PERFECTE SCORE!!!</translation>
     <message>
         <source>Spinner picture</source>
         <translation>Plaatje van de draaier</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Image</name>
+    <message>
+        <source>%1, put back</source>
+        <translation>%1, teruggezet</translation>
+    </message>
+    <message>
+        <source>%1, picked up</source>
+        <translation>%1, opgepakt</translation>
     </message>
 </context>
 </TS>

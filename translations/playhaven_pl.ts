@@ -332,6 +332,48 @@ Jesteś na pierwszym miejscu.</translation>
         <source>Plane spin button</source>
         <translation>Przycisk losowania samolotu</translation>
     </message>
+    <message>
+        <source>%1, empty</source>
+        <extracomment>A stone as a screen reader names it: &quot;Stone 7, empty&quot;.</extracomment>
+        <translation>%1, pusty</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Spinner: %1</source>
+        <translation>Koło: %1</translation>
+    </message>
+    <message>
+        <source>Not that stone. Move to stone %1.</source>
+        <translation>Nie ten kamień. Idź na kamień %1.</translation>
+    </message>
+    <message>
+        <source>Bicycle: %1. Move to stone %2.</source>
+        <extracomment>Said after the bicycle&apos;s spin: %1 is the spinner&apos;s value, %2 the stone to move the marker to.</extracomment>
+        <translation>Rower: %1. Idź na kamień %2.</translation>
+    </message>
+    <message>
+        <source>Bicycle: %1. You lose a turn.</source>
+        <translation>Rower: %1. Tracisz kolejkę.</translation>
+    </message>
+    <message>
+        <source>Cars: %1. Move to stone %2.</source>
+        <translation>Auta: %1. Idź na kamień %2.</translation>
+    </message>
+    <message>
+        <source>Cars: %1. You lose a turn.</source>
+        <translation>Auta: %1. Tracisz kolejkę.</translation>
+    </message>
+    <message>
+        <source>Plane: %1. Move to stone %2.</source>
+        <translation>Samolot: %1. Idź na kamień %2.</translation>
+    </message>
+    <message>
+        <source>Plane: %1. You lose a turn.</source>
+        <translation>Samolot: %1. Tracisz kolejkę.</translation>
+    </message>
 </context>
 <context>
     <name>frmHelpBrookhop</name>
@@ -867,6 +909,10 @@ Jesteś na pierwszym miejscu.</translation>
         <source>OTHER</source>
         <translation>INNY</translation>
     </message>
+    <message>
+        <source>Choose how many spins a game has, then return to the game.</source>
+        <translation>Wybierz, ile razy możesz kręcić w jednej grze, a potem wróć do gry.</translation>
+    </message>
 </context>
 <context>
     <name>frmShowHighScore</name>
@@ -930,6 +976,18 @@ Masz IDEALNY WYNIK!!!</translation>
     <message>
         <source>Games</source>
         <translation>Gry</translation>
+    </message>
+    <message>
+        <source>The left rocket wins: Brookhop.</source>
+        <translation>Wygrywa lewa rakieta: Brookhop.</translation>
+    </message>
+    <message>
+        <source>The right rocket wins: Spinzo.</source>
+        <translation>Wygrywa prawa rakieta: Spinzo.</translation>
+    </message>
+    <message>
+        <source>Both rockets win: Brookhop and Spinzo.</source>
+        <translation>Wygrywają obie rakiety: Brookhop i Spinzo.</translation>
     </message>
 </context>
 <context>
@@ -1010,6 +1068,38 @@ Masz IDEALNY WYNIK!!!</translation>
         <source>Contents</source>
         <translation>Spis treści</translation>
     </message>
+    <message>
+        <source>%1, %2, %3. A seven! You win.</source>
+        <translation>%1, %2, %3. Siódemka! Wygrywasz.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3. No seven.</source>
+        <translation>%1, %2, %3. Nie ma siódemki.</translation>
+    </message>
+    <message>
+        <source>First number: %1</source>
+        <translation>Pierwsza liczba: %1</translation>
+    </message>
+    <message>
+        <source>Second number: %1</source>
+        <translation>Druga liczba: %1</translation>
+    </message>
+    <message>
+        <source>Third number: %1</source>
+        <translation>Trzecia liczba: %1</translation>
+    </message>
+    <message>
+        <source>Attempts: %1</source>
+        <translation>Próby: %1</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Procent</translation>
+    </message>
+    <message>
+        <source>Percentage: %1</source>
+        <translation>Procent: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmSplashBrookhop</name>
@@ -1043,6 +1133,17 @@ Masz IDEALNY WYNIK!!!</translation>
     <message>
         <source>Spinner picture</source>
         <translation>Obrazek koła</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Image</name>
+    <message>
+        <source>%1, put back</source>
+        <translation>%1, odłożony</translation>
+    </message>
+    <message>
+        <source>%1, picked up</source>
+        <translation>%1, podniesiony</translation>
     </message>
 </context>
 </TS>

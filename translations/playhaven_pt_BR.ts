@@ -333,6 +333,48 @@ Você chegou em primeiro lugar.</translation>
         <source>Plane spin button</source>
         <translation>Botão de giro do avião</translation>
     </message>
+    <message>
+        <source>%1, empty</source>
+        <extracomment>A stone as a screen reader names it: &quot;Stone 7, empty&quot;.</extracomment>
+        <translation>%1, vazia</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Spinner: %1</source>
+        <translation>Roleta: %1</translation>
+    </message>
+    <message>
+        <source>Not that stone. Move to stone %1.</source>
+        <translation>Essa pedra não. Vá para a pedra %1.</translation>
+    </message>
+    <message>
+        <source>Bicycle: %1. Move to stone %2.</source>
+        <extracomment>Said after the bicycle&apos;s spin: %1 is the spinner&apos;s value, %2 the stone to move the marker to.</extracomment>
+        <translation>Bicicleta: %1. Vá para a pedra %2.</translation>
+    </message>
+    <message>
+        <source>Bicycle: %1. You lose a turn.</source>
+        <translation>Bicicleta: %1. Você perde a vez.</translation>
+    </message>
+    <message>
+        <source>Cars: %1. Move to stone %2.</source>
+        <translation>Carros: %1. Vá para a pedra %2.</translation>
+    </message>
+    <message>
+        <source>Cars: %1. You lose a turn.</source>
+        <translation>Carros: %1. Você perde a vez.</translation>
+    </message>
+    <message>
+        <source>Plane: %1. Move to stone %2.</source>
+        <translation>Avião: %1. Vá para a pedra %2.</translation>
+    </message>
+    <message>
+        <source>Plane: %1. You lose a turn.</source>
+        <translation>Avião: %1. Você perde a vez.</translation>
+    </message>
 </context>
 <context>
     <name>frmHelpBrookhop</name>
@@ -868,6 +910,10 @@ Você chegou em primeiro lugar.</translation>
         <source>OTHER</source>
         <translation>OUTRO</translation>
     </message>
+    <message>
+        <source>Choose how many spins a game has, then return to the game.</source>
+        <translation>Escolha quantos giros tem uma partida e depois volte ao jogo.</translation>
+    </message>
 </context>
 <context>
     <name>frmShowHighScore</name>
@@ -931,6 +977,18 @@ Você fez uma PONTUAÇÃO PERFEITA!!!</translation>
     <message>
         <source>Games</source>
         <translation>Jogos</translation>
+    </message>
+    <message>
+        <source>The left rocket wins: Brookhop.</source>
+        <translation>O foguete da esquerda ganhou: Brookhop.</translation>
+    </message>
+    <message>
+        <source>The right rocket wins: Spinzo.</source>
+        <translation>O foguete da direita ganhou: Spinzo.</translation>
+    </message>
+    <message>
+        <source>Both rockets win: Brookhop and Spinzo.</source>
+        <translation>Os dois foguetes ganharam: Brookhop e Spinzo.</translation>
     </message>
 </context>
 <context>
@@ -1011,6 +1069,38 @@ Você fez uma PONTUAÇÃO PERFEITA!!!</translation>
         <source>Contents</source>
         <translation>Conteúdo</translation>
     </message>
+    <message>
+        <source>%1, %2, %3. A seven! You win.</source>
+        <translation>%1, %2, %3. Um sete! Você ganhou.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3. No seven.</source>
+        <translation>%1, %2, %3. Nenhum sete.</translation>
+    </message>
+    <message>
+        <source>First number: %1</source>
+        <translation>Primeiro número: %1</translation>
+    </message>
+    <message>
+        <source>Second number: %1</source>
+        <translation>Segundo número: %1</translation>
+    </message>
+    <message>
+        <source>Third number: %1</source>
+        <translation>Terceiro número: %1</translation>
+    </message>
+    <message>
+        <source>Attempts: %1</source>
+        <translation>Tentativas: %1</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Porcentagem</translation>
+    </message>
+    <message>
+        <source>Percentage: %1</source>
+        <translation>Porcentagem: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmSplashBrookhop</name>
@@ -1044,6 +1134,17 @@ Você fez uma PONTUAÇÃO PERFEITA!!!</translation>
     <message>
         <source>Spinner picture</source>
         <translation>Imagem da roleta</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Image</name>
+    <message>
+        <source>%1, put back</source>
+        <translation>%1, devolvida ao lugar</translation>
+    </message>
+    <message>
+        <source>%1, picked up</source>
+        <translation>%1, pega</translation>
     </message>
 </context>
 </TS>

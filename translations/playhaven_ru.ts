@@ -334,6 +334,48 @@ You came in first place.</source>
         <source>Plane spin button</source>
         <translation>Кнопка броска самолёта</translation>
     </message>
+    <message>
+        <source>%1, empty</source>
+        <extracomment>A stone as a screen reader names it: &quot;Stone 7, empty&quot;.</extracomment>
+        <translation>%1, пусто</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Spinner: %1</source>
+        <translation>Колесо: %1</translation>
+    </message>
+    <message>
+        <source>Not that stone. Move to stone %1.</source>
+        <translation>Не этот камень. Иди на камень %1.</translation>
+    </message>
+    <message>
+        <source>Bicycle: %1. Move to stone %2.</source>
+        <extracomment>Said after the bicycle&apos;s spin: %1 is the spinner&apos;s value, %2 the stone to move the marker to.</extracomment>
+        <translation>Велосипед: %1. Иди на камень %2.</translation>
+    </message>
+    <message>
+        <source>Bicycle: %1. You lose a turn.</source>
+        <translation>Велосипед: %1. Ты пропускаешь ход.</translation>
+    </message>
+    <message>
+        <source>Cars: %1. Move to stone %2.</source>
+        <translation>Авто: %1. Иди на камень %2.</translation>
+    </message>
+    <message>
+        <source>Cars: %1. You lose a turn.</source>
+        <translation>Авто: %1. Ты пропускаешь ход.</translation>
+    </message>
+    <message>
+        <source>Plane: %1. Move to stone %2.</source>
+        <translation>Самолёт: %1. Иди на камень %2.</translation>
+    </message>
+    <message>
+        <source>Plane: %1. You lose a turn.</source>
+        <translation>Самолёт: %1. Ты пропускаешь ход.</translation>
+    </message>
 </context>
 <context>
     <name>frmHelpBrookhop</name>
@@ -869,6 +911,10 @@ You came in first place.</source>
         <source>OTHER</source>
         <translation>ДРУГОЕ</translation>
     </message>
+    <message>
+        <source>Choose how many spins a game has, then return to the game.</source>
+        <translation>Выбери, сколько раз можно крутить в одной игре, потом вернись к игре.</translation>
+    </message>
 </context>
 <context>
     <name>frmShowHighScore</name>
@@ -932,6 +978,18 @@ You have a PERFECT SCORE!!!</source>
     <message>
         <source>Games</source>
         <translation>Игры</translation>
+    </message>
+    <message>
+        <source>The left rocket wins: Brookhop.</source>
+        <translation>Победила левая ракета: Brookhop.</translation>
+    </message>
+    <message>
+        <source>The right rocket wins: Spinzo.</source>
+        <translation>Победила правая ракета: Spinzo.</translation>
+    </message>
+    <message>
+        <source>Both rockets win: Brookhop and Spinzo.</source>
+        <translation>Победили обе ракеты: Brookhop и Spinzo.</translation>
     </message>
 </context>
 <context>
@@ -1012,6 +1070,38 @@ You have a PERFECT SCORE!!!</source>
         <source>Contents</source>
         <translation>Содержание</translation>
     </message>
+    <message>
+        <source>%1, %2, %3. A seven! You win.</source>
+        <translation>%1, %2, %3. Семёрка! Ты выиграл.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3. No seven.</source>
+        <translation>%1, %2, %3. Семёрки нет.</translation>
+    </message>
+    <message>
+        <source>First number: %1</source>
+        <translation>Первое число: %1</translation>
+    </message>
+    <message>
+        <source>Second number: %1</source>
+        <translation>Второе число: %1</translation>
+    </message>
+    <message>
+        <source>Third number: %1</source>
+        <translation>Третье число: %1</translation>
+    </message>
+    <message>
+        <source>Attempts: %1</source>
+        <translation>Попытки: %1</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Процент</translation>
+    </message>
+    <message>
+        <source>Percentage: %1</source>
+        <translation>Процент: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmSplashBrookhop</name>
@@ -1045,6 +1135,17 @@ You have a PERFECT SCORE!!!</source>
     <message>
         <source>Spinner picture</source>
         <translation>Картинка колеса</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Image</name>
+    <message>
+        <source>%1, put back</source>
+        <translation>%1, положена обратно</translation>
+    </message>
+    <message>
+        <source>%1, picked up</source>
+        <translation>%1, поднята</translation>
     </message>
 </context>
 </TS>

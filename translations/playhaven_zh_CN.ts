@@ -331,6 +331,48 @@ You came in first place.</source>
         <source>Plane spin button</source>
         <translation>飞机转动按钮</translation>
     </message>
+    <message>
+        <source>%1, empty</source>
+        <extracomment>A stone as a screen reader names it: &quot;Stone 7, empty&quot;.</extracomment>
+        <translation>%1，空的</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
+    </message>
+    <message>
+        <source>Spinner: %1</source>
+        <translation>转盘：%1</translation>
+    </message>
+    <message>
+        <source>Not that stone. Move to stone %1.</source>
+        <translation>不是这块石头。走到第 %1 块石头。</translation>
+    </message>
+    <message>
+        <source>Bicycle: %1. Move to stone %2.</source>
+        <extracomment>Said after the bicycle&apos;s spin: %1 is the spinner&apos;s value, %2 the stone to move the marker to.</extracomment>
+        <translation>自行车：%1。走到第 %2 块石头。</translation>
+    </message>
+    <message>
+        <source>Bicycle: %1. You lose a turn.</source>
+        <translation>自行车：%1。你停走一轮。</translation>
+    </message>
+    <message>
+        <source>Cars: %1. Move to stone %2.</source>
+        <translation>汽车：%1。走到第 %2 块石头。</translation>
+    </message>
+    <message>
+        <source>Cars: %1. You lose a turn.</source>
+        <translation>汽车：%1。你停走一轮。</translation>
+    </message>
+    <message>
+        <source>Plane: %1. Move to stone %2.</source>
+        <translation>飞机：%1。走到第 %2 块石头。</translation>
+    </message>
+    <message>
+        <source>Plane: %1. You lose a turn.</source>
+        <translation>飞机：%1。你停走一轮。</translation>
+    </message>
 </context>
 <context>
     <name>frmHelpBrookhop</name>
@@ -866,6 +908,10 @@ You came in first place.</source>
         <source>OTHER</source>
         <translation>其他</translation>
     </message>
+    <message>
+        <source>Choose how many spins a game has, then return to the game.</source>
+        <translation>选择一局可以转几次，然后回到游戏。</translation>
+    </message>
 </context>
 <context>
     <name>frmShowHighScore</name>
@@ -929,6 +975,18 @@ You have a PERFECT SCORE!!!</source>
     <message>
         <source>Games</source>
         <translation>游戏</translation>
+    </message>
+    <message>
+        <source>The left rocket wins: Brookhop.</source>
+        <translation>左边的火箭赢了：Brookhop。</translation>
+    </message>
+    <message>
+        <source>The right rocket wins: Spinzo.</source>
+        <translation>右边的火箭赢了：Spinzo。</translation>
+    </message>
+    <message>
+        <source>Both rockets win: Brookhop and Spinzo.</source>
+        <translation>两枚火箭都赢了：Brookhop 和 Spinzo。</translation>
     </message>
 </context>
 <context>
@@ -1009,6 +1067,38 @@ You have a PERFECT SCORE!!!</source>
         <source>Contents</source>
         <translation>目录</translation>
     </message>
+    <message>
+        <source>%1, %2, %3. A seven! You win.</source>
+        <translation>%1，%2，%3。有七！你赢了。</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3. No seven.</source>
+        <translation>%1，%2，%3。没有七。</translation>
+    </message>
+    <message>
+        <source>First number: %1</source>
+        <translation>第一个数字：%1</translation>
+    </message>
+    <message>
+        <source>Second number: %1</source>
+        <translation>第二个数字：%1</translation>
+    </message>
+    <message>
+        <source>Third number: %1</source>
+        <translation>第三个数字：%1</translation>
+    </message>
+    <message>
+        <source>Attempts: %1</source>
+        <translation>次数：%1</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>百分比</translation>
+    </message>
+    <message>
+        <source>Percentage: %1</source>
+        <translation>百分比：%1</translation>
+    </message>
 </context>
 <context>
     <name>frmSplashBrookhop</name>
@@ -1042,6 +1132,17 @@ You have a PERFECT SCORE!!!</source>
     <message>
         <source>Spinner picture</source>
         <translation>转盘图片</translation>
+    </message>
+</context>
+<context>
+    <name>ui::Image</name>
+    <message>
+        <source>%1, put back</source>
+        <translation>%1，放回去了</translation>
+    </message>
+    <message>
+        <source>%1, picked up</source>
+        <translation>%1，拿起来了</translation>
     </message>
 </context>
 </TS>

@@ -23,6 +23,10 @@ struct MarkerNames {
     const char *panelName;
     const char *optionsName;
     const char *spinButtonName;
+    // What a screen reader says after its spin: the value and the stone to move to, or the
+    // value of a lost turn.
+    const char *spinSaid;
+    const char *lostTurnSaid;
     const char *icon32;
     const char *icon16;
 };

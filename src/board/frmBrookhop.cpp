@@ -97,6 +97,7 @@ void frmBrookhop::setMarkerInPlay(MarkerKind kind, bool inPlay)
     markerPicture(kind, board::spinnerPicture)->setVisible(inPlay);
     menuItem(kind)->setEnabled(inPlay);
     flag(kind) = inPlay;
+    nameStones();
 }
 
 void frmBrookhop::Form_Load()
@@ -106,7 +107,13 @@ void frmBrookhop::Form_Load()
     for (MarkerKind kind : allMarkers) {
         flag(kind) = true;
         position(kind) = 0;
+        // The tool buttons keep their tool tips as written; a screen reader calls all three
+        // alike, as the markers' pictures are called.
+        QAction *button = tbrYourMoves()->button(QString::fromLatin1(names(kind).toolbarKey));
+        if (QWidget *w = button ? tbrYourMoves()->widgetForAction(button) : nullptr)
+            w->setAccessibleName(tr(names(kind).panelName));
     }
+    nameStones();
 }
 
 void frmBrookhop::Form_Unload(std::int16_t &)

@@ -56,6 +56,7 @@ private:
     // Pictures 0 to 25 lie in the stones, picture 26 in the spinner panel under the spin button.
     static ui::Rows<ui::Image> markerRows(MarkerKind kind, const ui::ControlSlot &stones, const ui::ControlSlot &panel);
     static ui::Row<ui::Label> spinnerValue(const char *value);
+    static QString stoneName(int stone);
     static ui::Row<ui::OptionButton> spinButton(MarkerKind kind);
     static QList<ui::ToolButtonDesign> markerButtons();
 
@@ -150,4 +151,10 @@ private:
     void sendBackToStart(MarkerKind kind, ui::ControlBase *source, int stone);
     bool stoneHoldsMarker(int stone);
     void afterDrop();
+    // What a screen reader hears of the board: each stone named with the markers on it, the
+    // spinner panel with its lit value, and after a move made by keyboard the next player's
+    // spin button takes the focus.
+    void nameStones();
+    void nameSpinner();
+    void focusNextSpin(MarkerKind moved);
 };

@@ -17,17 +17,17 @@ constexpr std::array<board::Rect, 3> spinnerPictures { {
     { 1560, 3120, 480, 480 },
 } };
 
-QString stoneName(int stone)
+} // namespace
+
+QString frmBrookhop::stoneName(int stone)
 {
     if (stone == board::startStone)
         //: What a screen reader calls a square of the board's path, numbered from START (0).
-        return frmBrookhop::tr("Stone 0, START");
+        return tr("Stone 0, START");
     if (stone == board::finishStone)
-        return frmBrookhop::tr("Stone %1, FINISH").arg(stone);
-    return frmBrookhop::tr("Stone %1").arg(stone);
+        return tr("Stone %1, FINISH").arg(stone);
+    return tr("Stone %1").arg(stone);
 }
-
-} // namespace
 
 FormDesign frmBrookhop::formDesign() const
 {

@@ -2,7 +2,9 @@
 // The board window's drop of a marker on a stone, carried out as the drop rule decides.
 #include "board/DropRule.h"
 #include "board/frmBrookhop.h"
+#include "ui/Announce.h"
 #include "ui/Dialogs.h"
+#include "ui/PickAndPlace.h"
 
 using namespace ui;
 
@@ -19,6 +21,40 @@ void frmBrookhop::moveMarker(MarkerKind kind, ControlBase *source, int stone)
 {
     source->widget()->hide();
     markerPicture(kind, stone)->show();
+    nameStones();
+}
+
+void frmBrookhop::nameStones()
+{
+    for (int stone = 0; stone < board::stoneCount; ++stone) {
+        QStringList on;
+        for (MarkerKind kind : allMarkers) {
+            if (visible(markerPicture(kind, stone)))
+                on << markerText(names(kind).caption);
+        }
+        const QString stoneName = frmBrookhop::stoneName(stone);
+        //: A stone as a screen reader names it: "Stone 7, empty".
+        picBrookhop(stone)->setAccessibleName(
+            on.isEmpty() ? tr("%1, empty").arg(stoneName) : tr("%1, %2").arg(stoneName, on.join(QStringLiteral(", "))));
+    }
+}
+
+void frmBrookhop::nameSpinner()
+{
+    const bool lit = spinnerLabel(spinValue)->isEnabled();
+    fraSpinner()->setAccessibleName(lit ? tr("Spinner: %1").arg(spinValue) : tr("Spinner"));
+}
+
+// The spin button of the next marker in play after this one, in the order of the buttons.
+void frmBrookhop::focusNextSpin(MarkerKind moved)
+{
+    for (int step = 1; step <= 3; ++step) {
+        const auto next = static_cast<MarkerKind>((indexOf(moved) + step) % 3);
+        if (flag(next) && optionButton(next)->isEnabled()) {
+            optionButton(next)->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void frmBrookhop::sendBackToStart(MarkerKind kind, ControlBase *source, int stone)
@@ -50,14 +86,21 @@ void frmBrookhop::picBrookhop_DragDrop(std::int16_t Index, ControlBase *Source, 
     const auto kind = Source ? markerOfTag(Source->Tag().toStdString()) : std::nullopt;
     if (!kind)
         return;
+    const bool byKeyboard = pick::placingByKeyboard();
     const board::DropDecision decision = board::decideDrop(Index, newPosition, stoneHoldsMarker(Index));
     if (decision.clearsStatus)
         setMessage(QString());
     switch (decision.action) {
     case board::DropAction::Nothing:
+        // From the keyboard the marker stays picked up, to be put on the right stone next.
+        if (byKeyboard && !moveDone) {
+            if (auto *picture = qobject_cast<Image *>(Source->widget()); picture && picture->pickUp())
+                announce(tr("Not that stone. Move to stone %1.").arg(newPosition));
+        }
         break;
     case board::DropAction::MoveHere:
         moveMarker(*kind, Source, Index);
+        announce(tr(names(*kind).onStoneName).arg(Index));
         break;
     case board::DropAction::BackToStart:
         sendBackToStart(*kind, Source, Index);
@@ -74,8 +117,11 @@ void frmBrookhop::picBrookhop_DragDrop(std::int16_t Index, ControlBase *Source, 
     }
     if (board::completesMove(decision.action))
         moveDone = true;
-    if (stillLoaded())
-        afterDrop();
+    if (!stillLoaded())
+        return;
+    afterDrop();
+    if (byKeyboard && board::completesMove(decision.action))
+        focusNextSpin(*kind);
 }
 
 // Ends every drop, accepted or not, once a move has been done since the latest spin.
@@ -92,4 +138,5 @@ void frmBrookhop::afterDrop()
     Label *lit = spinnerLabel(spinValue);
     lit->setEnabled(false);
     setForeColor(lit, black);
+    nameSpinner();
 }

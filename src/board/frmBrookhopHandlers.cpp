@@ -5,6 +5,8 @@
 #include "board/frmBrookhop.h"
 #include "board/frmPlayerOptions.h"
 #include "help/frmHelpBrookhop.h"
+#include "ui/Accessible.h"
+#include "ui/Announce.h"
 #include "ui/Dialogs.h"
 #include "ui/Random.h"
 
@@ -68,12 +70,16 @@ void frmBrookhop::spin(MarkerKind kind)
         const QString lost = tr("You lose a turn!");
         setMessage(lost);
         MsgBox(lost);
+        if (stillLoaded())
+            announce(tr(names(kind).lostTurnSaid).arg(spinValue));
         return;
     }
     Label *lit = spinnerLabel(spinValue);
     lit->setEnabled(true);
     setForeColor(lit, red);
     from = newPosition;
+    nameSpinner();
+    announce(tr(names(kind).spinSaid).arg(spinValue).arg(newPosition));
 }
 
 void frmBrookhop::optBicycle_Click()
@@ -133,7 +139,9 @@ void frmBrookhop::openPlayerOptions(std::int16_t players)
     optionChoice = players;
     auto &dialog = form<frmPlayerOptions>();
     // Reaching the label loads the dialog, whose load takes every marker out of play.
-    dialog.lblDirections()->setCaption(frmPlayerOptions::tr(board::directionsFor(players)));
+    const QString directions = frmPlayerOptions::tr(board::directionsFor(players));
+    dialog.lblDirections()->setCaption(directions);
+    presentAsDialog(dialog.view(), plainCaption(directions));
     // Nothing follows the dialog: the board needs no re-check once it has closed.
     (void)dialog.showModal();
 }

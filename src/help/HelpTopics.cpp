@@ -46,6 +46,24 @@ std::string composed(const Pieces &pieces, const Translate &translate)
     return text;
 }
 
+std::string spokenWords(const Pieces &pieces, const Translate &translate)
+{
+    std::string words;
+    for (const Piece &p : pieces) {
+        std::string said;
+        if (p.text && p.text != clickHereText)
+            said = translate ? translate(p.text) : std::string(p.text);
+        else if (!p.text && p.layout.find_first_not_of(" -\r\n") != std::string_view::npos)
+            said = p.layout; // a number written as it stands ("10")
+        if (said.empty())
+            continue;
+        if (!words.empty())
+            words += ' ';
+        words += said;
+    }
+    return words;
+}
+
 Pieces topicText(std::initializer_list<Piece> pieces)
 {
     Pieces text { emptyLine };

@@ -50,6 +50,10 @@ const TopicTable &spinzoTopics();
 using Translate = std::function<std::string(const char *)>;
 std::string composed(const Pieces &pieces, const Translate &translate = {});
 
+// The words of the pieces as a screen reader says them: the sentences and numbers alone, without
+// the layout's spaces, dashes and line breaks and without "(click here)".
+std::string spokenWords(const Pieces &pieces, const Translate &translate = {});
+
 // Pieces the tables are written with, so that every run of spaces is given as its count.
 inline constexpr Piece lineBreak { 0, nullptr, "\r\n" };
 inline constexpr Piece emptyLine { 0, nullptr, "\r\n\r\n" };

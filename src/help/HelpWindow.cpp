@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/HelpWindow.h"
 
-#include <QCoreApplication>
+#include "ui/Accessible.h"
+#include "ui/Announce.h"
+#include "ui/FormView.h"
+
+#include <QApplication>
+#include <QTimer>
 
 namespace {
 
@@ -67,6 +72,21 @@ ui::Rows<ui::Label> HelpWindow::topicRows(
 
 void HelpWindow::wire()
 {
+    // Esc closes the window, as its close box does.
+    view()->setEscapeCloses(true);
+    // A topic is read by its words, without the padding and "(click here)" its caption is laid
+    // out with; its role already says it can be pressed.
+    const help::Translate translate = helpTranslation(m_topics.context);
+    const auto nameTopic = [&translate](ui::Label *label, const help::Topic &topic) {
+        label->setAccessibleName(qs(help::spokenWords(topic.caption, translate)));
+        label->setAccessibleDescription(QString());
+    };
+    for (std::size_t i = 0; i < m_topics.contents.size(); ++i)
+        nameTopic(contentsLabel(i), m_topics.contents[i]);
+    for (std::size_t i = 0; i < m_topics.glossary.size(); ++i)
+        nameTopic(glossaryLabel(i), m_topics.glossary[i]);
+    lblExitGlossary()->setAccessibleName(ui::plainCaption(lblExitGlossary()->Caption()).simplified());
+    lblExitGlossary()->setAccessibleDescription(QString());
     handle(lblExitGlossary(), &ui::Label::Click, [this] { lblExitGlossary_Click(); });
     for (std::size_t i = 0; i < m_topics.contents.size(); ++i) {
         const help::Topic &t = m_topics.contents[i];
@@ -81,7 +101,12 @@ void HelpWindow::wire()
 
 void HelpWindow::lblTopic_Click(const help::Topic &topic)
 {
-    lblDefinition()->setCaption(qs(help::composed(topic.text, helpTranslation(m_topics.context))));
+    const QString text = qs(help::composed(topic.text, helpTranslation(m_topics.context)));
+    lblDefinition()->setCaption(text);
+    // The definition is the panel's accessible text, and is said at once.
+    const QString said = ui::plainCaption(text).simplified();
+    lblDefinition()->setAccessibleName(said);
+    ui::announce(said);
 }
 
 void HelpWindow::lblGlossary_Click()
@@ -92,7 +117,24 @@ void HelpWindow::lblGlossary_Click()
 void HelpWindow::lblExitGlossary_Click()
 {
     lblDefinition()->setCaption(QString());
+    lblDefinition()->setAccessibleName(tr("Definition text"));
     setGlossaryShown(false);
+}
+
+// The control that had the focus when the window opened has it again once the window is gone.
+void HelpWindow::Form_Load()
+{
+    m_opener = QApplication::focusWidget();
+}
+
+void HelpWindow::Form_Unload(std::int16_t &)
+{
+    QTimer::singleShot(0, qApp, [opener = m_opener] {
+        if (!opener || !opener->isVisible())
+            return;
+        opener->activateWindow();
+        opener->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 // The terms in the order of the glossary table, then the exit label.

@@ -5,6 +5,8 @@
 #include "ui/Program.h"
 #include "ui/Vocabulary.h"
 
+#include <QPointer>
+
 // The help window of a game: three white panels on a light blue window, the contents topics on
 // the left, the glossary terms in the middle (hidden until "Glossary" is clicked) and the
 // definition panel on the right, which shows the text of the last topic or term clicked. The
@@ -49,7 +51,10 @@ protected:
     HelpWindow(const QString &name, const help::TopicTable &topics);
     ui::FormDesign formDesign() const override;
     void wire() override;
+    void Form_Load() override;
+    void Form_Unload(std::int16_t &Cancel) override;
 
 private:
     void setGlossaryShown(bool shown);
+    QPointer<QWidget> m_opener;
 };

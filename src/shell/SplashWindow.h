@@ -89,6 +89,8 @@ protected:
 
     void wire() override
     {
+        // The window has no title bar; to a screen reader it is named after its game.
+        ui::Form::view()->setAccessibleName(window().lblProductName()->Caption());
         handle(window().cmdGame(), &ui::Button::Click, [this] { cmdGame_Click(); });
         handle(window().fraLogo(), &ui::Frame::Click, [this] { fraLogo_Click(); });
         handle(window().tmrBackColorHold(), &ui::Timer::Tick, [this] { tmrBackColorHold_Timer(); });

@@ -3,6 +3,7 @@
 
 #include "shell/IconFile.h"
 #include "shell/frmSkydash.h"
+#include "ui/Accessible.h"
 #include "ui/Dialogs.h"
 #include "ui/Geometry.h"
 
@@ -28,6 +29,8 @@ void frmLogon::wire()
     // Both labels stand before both boxes in the tab order, so the next control after
     // "&Password" would be the user-name box: its mnemonic is given its own box.
     lblPassword()->setBuddy(txtPassword());
+    // To a screen reader the logon is a dialog that says what it wants as it opens.
+    presentAsDialog(view(), plainCaption(lblInstruction()->Caption()));
     handle(txtUserName(), &TextBox::Change, [this] { txtUserName_Change(); });
     handle(txtPassword(), &TextBox::Change, [this] { txtPassword_Change(); });
     handle(cmdOK(), &Button::Click, [this] { cmdOK_Click(); });

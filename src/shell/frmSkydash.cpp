@@ -4,6 +4,8 @@
 #include "shell/RocketRace.h"
 #include "shell/frmSplashBrookhop.h"
 #include "shell/frmSplashSpinzo.h"
+#include "ui/Announce.h"
+#include "ui/KeyboardFocus.h"
 #include "ui/Random.h"
 
 #include <QAction>
@@ -72,6 +74,7 @@ Rows<Label> frmSkydash::welcomeLetters()
 void frmSkydash::wire()
 {
     handle(cmdStart(), &Button::Click, [this] { cmdStart_Click(); });
+    followInputKind();
     handle(cmdExit(), &Button::Click, [this] { cmdExit_Click(); });
     handle(cmdBrookhop(), &Button::Click, [this] { cmdBrookhop_Click(); });
     handle(cmdSpinzo(), &Button::Click, [this] { cmdSpinzo_Click(); });
@@ -97,6 +100,7 @@ void frmSkydash::Form_Load()
 
 void frmSkydash::cmdStart_Click()
 {
+    raceByKeys = usedByKeyboard(cmdStart());
     hideGameButtons();
     tmrSkydash()->setEnabled(true);
 }
@@ -119,9 +123,30 @@ void frmSkydash::tmrSkydash_Timer()
             cmdBrookhop()->show();
         if (outcome == RaceOutcome::Tie || outcome == RaceOutcome::RightWins)
             cmdSpinzo()->show();
+        sayWinner(outcome);
     }
     imgRocket1()->setTop(rockets.top1);
     imgRocket2()->setTop(rockets.top2);
+}
+
+// The winner for a player who listens: a race started from the keyboard also puts the focus on
+// the game it revealed.
+void frmSkydash::sayWinner(RaceOutcome outcome)
+{
+    Button *revealed = outcome == RaceOutcome::RightWins ? cmdSpinzo() : cmdBrookhop();
+    if (raceByKeys)
+        revealed->setFocus(Qt::TabFocusReason);
+    switch (outcome) {
+    case RaceOutcome::LeftWins:
+        announce(tr("The left rocket wins: Brookhop."));
+        break;
+    case RaceOutcome::RightWins:
+        announce(tr("The right rocket wins: Spinzo."));
+        break;
+    default:
+        announce(tr("Both rockets win: Brookhop and Spinzo."));
+        break;
+    }
 }
 
 void frmSkydash::cmdBrookhop_Click()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "shell/RocketRace.h"
 #include "ui/Form.h"
 #include "ui/Program.h"
 #include "ui/Timer.h"
@@ -54,6 +55,8 @@ protected:
 
 private:
     void hideGameButtons();
+    void sayWinner(RaceOutcome outcome);
+    bool raceByKeys = false;
     void openGame(ui::Form &splash);
     void shutdownSweep();
 };

@@ -3,6 +3,7 @@
 
 #include "spinner/NumberReader.h"
 #include "spinner/frmSpinzo.h"
+#include "ui/Accessible.h"
 #include "ui/Dialogs.h"
 
 using namespace ui;
@@ -41,6 +42,7 @@ void frmSetOwnLimits::wire()
     handle(Option4(3), &OptionButton::Click, [this] { Option4_Click(3); });
     handle(Option5(4), &OptionButton::Click, [this] { Option5_Click(4); });
     handle(cmdReturnToGame(), &Button::Click, [this] { cmdReturnToGame_Click(); });
+    presentAsDialog(view(), tr("Choose how many spins a game has, then return to the game."));
 }
 
 void frmSetOwnLimits::Option1_Click(std::int16_t)

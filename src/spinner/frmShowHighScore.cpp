@@ -4,6 +4,7 @@
 #include "spinner/HighScoreMessage.h"
 #include "spinner/LocalPercent.h"
 #include "spinner/frmSpinzo.h"
+#include "ui/Accessible.h"
 
 using namespace ui;
 
@@ -37,6 +38,10 @@ void frmShowHighScore::Form_Load()
     if (message.contains(QLatin1String("%1")))
         message = message.arg(localPercent(game.sngHighScore));
     lblHighScore()->setCaption(message);
+    // Read out as the window opens, and again whenever the label is reached.
+    const QString said = plainCaption(message);
+    lblHighScore()->setAccessibleName(said);
+    presentAsDialog(view(), said);
 }
 
 void frmShowHighScore::cmdExit_Click()

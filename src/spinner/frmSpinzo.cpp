@@ -6,6 +6,7 @@
 #include "spinner/SpinzoRules.h"
 #include "spinner/frmSetOwnLimits.h"
 #include "spinner/frmShowHighScore.h"
+#include "ui/Announce.h"
 #include "ui/Dialogs.h"
 #include "ui/Random.h"
 
@@ -40,6 +41,7 @@ void frmSpinzo::Form_Load()
     blnOpenLimits = true;
     intSpinBlock = 1;
     Randomize();
+    nameScores();
 }
 
 void frmSpinzo::Form_Activate()
@@ -91,6 +93,10 @@ void frmSpinzo::cmdSpin_Click()
     lblRate()->setCaption(Rate(Wins, Spins));
     if (spinner::recordsHighScore(sngWinRatio, sngHighScore))
         sngHighScore = sngWinRatio;
+    nameScores();
+    const QString said
+        = spinner::isWinningSpin(digits) ? tr("%1, %2, %3. A seven! You win.") : tr("%1, %2, %3. No seven.");
+    announce(said.arg(digits[0]).arg(digits[1]).arg(digits[2]));
     if (!spinner::tenSpinQuestionDue(Spins, intSpinBlock, blnOpenLimits))
         return;
     if (askYesNo(tr("Do you want to continue playing this game?")))
@@ -148,6 +154,20 @@ void frmSpinzo::setSetOwnLimitsEnabled(bool enabled)
     mnuSetOwnLimits()->setEnabled(enabled);
 }
 
+// The numbers of the scoreboard as a screen reader reaches them: each with what it counts.
+void frmSpinzo::nameScores()
+{
+    const auto named = [](Label *label, const QString &bare, const QString &withValue) {
+        const QString value = label->Caption();
+        label->setAccessibleName(value.isEmpty() ? bare : withValue.arg(value));
+    };
+    named(lblSpinzoNumber1(), tr("First number"), tr("First number: %1"));
+    named(lblSpinzoNumber2(), tr("Second number"), tr("Second number: %1"));
+    named(lblSpinzoNumber3(), tr("Third number"), tr("Third number: %1"));
+    named(lblAttempts(), tr("Attempts"), tr("Attempts: %1"));
+    named(lblRate(), tr("Percentage"), tr("Percentage: %1"));
+}
+
 void frmSpinzo::clearScoreboard()
 {
     for (Label *l : digitLabels())
@@ -155,6 +175,7 @@ void frmSpinzo::clearScoreboard()
     lblAttempts()->setCaption(QString());
     lblWins()->setCaption(tr("Wins:0"));
     lblRate()->setCaption(tr("0.0%"));
+    nameScores();
 }
 
 void frmSpinzo::playAgainQuestion()

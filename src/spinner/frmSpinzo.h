@@ -74,6 +74,7 @@ private:
     bool askYesNo(const QString &question);
     void setSetOwnLimitsEnabled(bool enabled);
     void clearScoreboard();
+    void nameScores();
     void playAgainQuestion();
     void playAgainReset();
     void endOfGameQuestion();

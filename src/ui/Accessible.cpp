@@ -29,19 +29,37 @@ QString plainCaption(const QString &caption)
 
 namespace {
 
+constexpr const char *dialogRole = "playhavenDialog";
+
 QAccessibleInterface *layerWidgets(const QString &className, QObject *object)
 {
     auto *w = qobject_cast<QWidget *>(object);
     if (!w)
         return nullptr;
-    if (className == QLatin1String("ui::Image") || className == QLatin1String("ui::PictureBox"))
+    if (className == QLatin1String("ui::Image"))
         return new QAccessibleWidget(w, QAccessible::Graphic);
+    // A picture box that takes a picked-up picture on Enter is a place to press.
+    if (className == QLatin1String("ui::PictureBox"))
+        return new QAccessibleWidget(w, w->focusPolicy() == Qt::NoFocus ? QAccessible::Graphic : QAccessible::Button);
+    // A label that acts when clicked (a help topic) is a link; other labels are plain text.
+    if (className == QLatin1String("ui::Label") && w->focusPolicy() != Qt::NoFocus)
+        return new QAccessibleWidget(w, QAccessible::Link);
+    if (className == QLatin1String("ui::StatusBar"))
+        return new QAccessibleWidget(w, QAccessible::StatusBar);
+    if (className == QLatin1String("ui::FormView") && w->property(dialogRole).toBool())
+        return new QAccessibleWidget(w, QAccessible::Dialog);
     if (className == QLatin1String("ui::Line"))
         return new QAccessibleWidget(w, QAccessible::Separator);
     return nullptr;
 }
 
 } // namespace
+
+void presentAsDialog(QWidget *window, const QString &instructions)
+{
+    window->setProperty(dialogRole, true);
+    window->setAccessibleDescription(instructions);
+}
 
 void installAccessibility()
 {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/FormView.h"
 
+#include "ui/Announce.h"
 #include "ui/ControlBase.h"
 #include "ui/Geometry.h"
+#include "ui/Image.h"
 #include "ui/PickAndPlace.h"
 
 #include <QCloseEvent>
@@ -239,8 +241,10 @@ void FormView::keyPressEvent(QKeyEvent *e)
         return;
     } else if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
         // Esc first puts back a picture picked up in this window.
-        if (pick::takeFor(this))
+        if (QWidget *picture = pick::takeFor(this)) {
+            announce(Image::tr("%1, put back").arg(picture->accessibleName()));
             return;
+        }
         if (m_cancel && m_cancel->isEnabled() && m_cancel->isVisible()) {
             m_cancel->click();
             return;

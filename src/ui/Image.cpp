@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Image.h"
 
+#include "ui/Announce.h"
 #include "ui/BuildContext.h"
 #include "ui/Drag.h"
 #include "ui/Geometry.h"
@@ -228,12 +229,24 @@ bool Image::hasPlaceToLand() const
     return window()->findChild<PictureBox *>() != nullptr;
 }
 
-void Image::togglePickedUp()
+bool Image::pickUp()
 {
     if (pick::carried() == this)
+        return true;
+    if (!m_automaticDrag || !isEnabled() || !hasPlaceToLand())
+        return false;
+    pick::pickUp(this, m_dragIcon.isNull() ? Picture() : m_dragIcon);
+    return true;
+}
+
+void Image::togglePickedUp()
+{
+    if (pick::carried() == this) {
         pick::putBack();
-    else if (hasPlaceToLand())
-        pick::pickUp(this, m_dragIcon.isNull() ? Picture() : m_dragIcon);
+        announce(tr("%1, put back").arg(accessibleName()));
+    } else if (pickUp()) {
+        announce(tr("%1, picked up").arg(accessibleName()));
+    }
 }
 
 void Image::startDrag()

@@ -37,6 +37,8 @@ public:
     // A picture in automatic drag mode also takes the keyboard focus, to be picked up with Space.
     void setAutomaticDrag(bool automatic);
     bool AutomaticDrag() const { return m_automaticDrag; }
+    // Picks the picture up (see PickAndPlace.h) unless it already is; false where it cannot be.
+    bool pickUp();
 
     QSize sizeHint() const override;
 

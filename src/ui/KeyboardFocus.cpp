@@ -69,6 +69,11 @@ void followInputKind()
     qApp->installEventFilter(watch);
 }
 
+bool usedByKeyboard(const QWidget *w)
+{
+    return w->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 bool showsKeyboardFocus(const QWidget *w)
 {
     return w->hasFocus() && w->window()->testAttribute(Qt::WA_KeyboardFocusChange);

@@ -11,5 +11,8 @@ namespace ui {
 // followInputKind() once so that the keys and clicks are watched.
 bool showsKeyboardFocus(const QWidget *w);
 void followInputKind();
+// Whether w's window was last used from the keyboard rather than clicked (once followInputKind()
+// has been called).
+bool usedByKeyboard(const QWidget *w);
 
 } // namespace ui

@@ -5,12 +5,14 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
+#include <utility>
 
 namespace ui::pick {
 namespace {
 
 QPointer<QWidget> g_carried;
 QPointer<QWidget> g_cursorWindow;
+bool g_byKeyboard = false;
 
 void release()
 {
@@ -66,6 +68,21 @@ void forget(const QWidget *image)
         g_carried = nullptr;
         g_cursorWindow = nullptr;
     }
+}
+
+bool placingByKeyboard()
+{
+    return g_byKeyboard;
+}
+
+KeyboardPutDown::KeyboardPutDown()
+    : m_was(std::exchange(g_byKeyboard, true))
+{
+}
+
+KeyboardPutDown::~KeyboardPutDown()
+{
+    g_byKeyboard = m_was;
 }
 
 } // namespace ui::pick

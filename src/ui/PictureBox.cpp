@@ -45,9 +45,12 @@ void PictureBox::mouseReleaseEvent(QMouseEvent *e)
 
 void PictureBox::keyPressEvent(QKeyEvent *e)
 {
-    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-    if (enter && e->modifiers() == Qt::NoModifier && putDownHere(QRectF(rect()).center()))
-        return;
+    const bool put = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space;
+    if (put && e->modifiers() == Qt::NoModifier) {
+        const pick::KeyboardPutDown byKeyboard;
+        if (putDownHere(QRectF(rect()).center()))
+            return;
+    }
     QFrame::keyPressEvent(e);
 }
 

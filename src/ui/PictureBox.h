@@ -10,7 +10,7 @@ namespace ui {
 // A picture box with a one-pixel outline: it receives the program's own drags with the dragged
 // control and the drop point in twips, but only on its own surface, never on a control that
 // lies inside it (enabled or not); drags that carry anything else (text or files from another
-// program) are refused. A picture picked up in its window is put down on it by a click or Enter.
+// program) are refused. A picture picked up in its window is put down on it by a click, Space or Enter.
 class PictureBox : public QFrame, public ControlBase {
     Q_OBJECT
 public:

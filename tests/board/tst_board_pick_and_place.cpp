@@ -3,6 +3,7 @@
 #include "board/frmBrookhop.h"
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
+#include "ui/Announce.h"
 #include "ui/Application.h"
 #include "ui/PickAndPlace.h"
 
@@ -147,16 +148,31 @@ private slots:
         QCOMPARE(v->focusWidget(), b.optCars());
         QVERIFY(!b.optCars()->Value()); // moving the focus spins nothing
 
+        // Each step is said to a screen reader: the spin with its stone, the pick-up, a refused
+        // stone (the marker stays picked up), the move; then the next player's spin button has
+        // the focus.
         planSpins({ 2 });
         QTest::keyClick(b.optCars(), Qt::Key_Space);
         QCOMPARE(b.carsPosition, std::int16_t(2));
+        QCOMPARE(ui::lastAnnouncement(), QString("Cars: 2. Move to stone 2."));
+        QCOMPARE(b.fraSpinner()->accessibleName(), QString("Spinner: 2"));
         tabTo(b.imgCars(0));
         QTest::keyClick(b.imgCars(0), Qt::Key_Space);
         QCOMPARE(ui::pick::carried(), b.imgCars(0));
-        QCOMPARE(tabTo(b.picBrookhop(2)), QStringList({ "imgPlane(0)", "picBrookhop(1)", "picBrookhop(2)" }));
+        QCOMPARE(ui::lastAnnouncement(), QString("Cars marker on stone 0, picked up"));
+        QCOMPARE(tabTo(b.picBrookhop(1)), QStringList({ "imgPlane(0)", "picBrookhop(1)" }));
+        QTest::keyClick(b.picBrookhop(1), Qt::Key_Space);
+        QCOMPARE(ui::pick::carried(), b.imgCars(0));
+        QCOMPARE(ui::lastAnnouncement(), QString("Not that stone. Move to stone 2."));
+        QCOMPARE(tabTo(b.picBrookhop(2)), QStringList({ "picBrookhop(2)" }));
         QTest::keyClick(b.picBrookhop(2), Qt::Key_Return);
         QCOMPARE(stonesOf(b, M::Cars), std::vector<int> { 2 });
         QVERIFY(!b.optCars()->Value());
+        QCOMPARE(ui::lastAnnouncement(), QString("Cars marker on stone 2"));
+        QCOMPARE(b.picBrookhop(2)->accessibleName(), QString("Stone 2, Cars"));
+        QCOMPARE(b.picBrookhop(0)->accessibleName(), QString("Stone 0, START, Bicycle, Plane"));
+        QCOMPARE(b.fraSpinner()->accessibleName(), QString("Spinner"));
+        QCOMPARE(v->focusWidget(), b.optPlane());
 
         // Past the last stone come End and Restart.
         const QStringList rest = tabTo(b.cmdRestart());

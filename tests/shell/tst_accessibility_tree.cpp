@@ -3,6 +3,7 @@
 #include "shell/Startup.h"
 #include "shell/frmLogon.h"
 #include "shell/frmSkydash.h"
+#include "spinner/frmSetOwnLimits.h"
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
 
@@ -66,8 +67,10 @@ private slots:
         row("launcher rocket", 1, "imgRocket1", "Left rocket", QAccessible::Graphic);
         row("splash go", 2, "cmdGo", "GO!", QAccessible::Button);
         row("splash picture", 3, "imgLogo", "Spinner picture", QAccessible::Graphic);
-        row("stone", 4, "picBrookhop(7)", "Stone 7", QAccessible::Graphic);
-        row("start", 4, "picBrookhop(0)", "Stone 0, START", QAccessible::Graphic);
+        row("stone", 4, "picBrookhop(7)", "Stone 7, empty", QAccessible::Button);
+        row("start", 4, "picBrookhop(0)", "Stone 0, START, Bicycle, Cars, Plane", QAccessible::Button);
+        row("spinner panel", 4, "fraSpinner", "Spinner", QAccessible::Grouping);
+        row("status bar", 4, "sbrDisplayMessage", "Status bar", QAccessible::StatusBar);
         row("marker", 4, "imgBicycle(7)", "Bicycle marker on stone 7", QAccessible::Graphic);
         row("spin button", 4, "optBicycle", "Bicycle spin button", QAccessible::RadioButton);
         row("spinner value", 4, "lblThree", "Spinner value 3", QAccessible::StaticText);
@@ -78,6 +81,11 @@ private slots:
         row("limit", 7, "Option5(4)", "OTHER", QAccessible::RadioButton);
         row("exit", 8, "cmdExit", "Exit the Game", QAccessible::Button);
         row("help panel", 9, "fraDefinition", "Definition", QAccessible::Grouping);
+        row("help topic", 9, "lblRules", "Rules", QAccessible::Link);
+        row("help sub-topic", 9, "lblRule1", "Rule 1", QAccessible::Link);
+        row("help number", 10, "lbl_10", "10", QAccessible::Link);
+        row("digits", 6, "lblSpinzoNumber2", "Second number", QAccessible::StaticText);
+        row("percentage", 6, "lblRate", "Percentage: 0.0%", QAccessible::StaticText);
     }
     void aSampleOfEachWindowReadsAsItShould()
     {
@@ -110,8 +118,22 @@ private slots:
         QVERIFY(!l.isVisible());
     }
 
-    // The toolbar's buttons are read by their texts.
-    void theBoardsToolbarButtonsReadTheirTexts()
+    // The windows that ask for something are dialogs that say what they want as they open.
+    void dialogLikeWindowsAreDialogsWithTheirInstructions()
+    {
+        const auto check = [](ui::Form &f, const QString &instructions) {
+            f.load();
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(f.view());
+            QCOMPARE(a->role(), QAccessible::Dialog);
+            QCOMPARE(a->text(QAccessible::Description), instructions);
+        };
+        check(form<frmLogon>(), "Type your name and password to log on.");
+        check(form<frmSetOwnLimits>(), "Choose how many spins a game has, then return to the game.");
+        QCOMPARE(QAccessible::queryAccessibleInterface(form<frmSkydash>().view())->role(), QAccessible::Window);
+    }
+
+    // The toolbar's buttons are read alike, whatever their tool tips say.
+    void theBoardsToolbarButtonsReadAlike()
     {
         frmBrookhop &b = form<frmBrookhop>();
         QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(b.tbrYourMoves());
@@ -120,7 +142,7 @@ private slots:
             if (bar->child(i)->role() == QAccessible::Button)
                 names << bar->child(i)->text(QAccessible::Name);
         }
-        QCOMPARE(names, QStringList({ "Bicycle marker", "Cars Marker", "Plane Marker" }));
+        QCOMPARE(names, QStringList({ "Bicycle marker", "Cars marker", "Plane marker" }));
     }
 };
 
