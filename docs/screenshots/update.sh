@@ -12,9 +12,10 @@ trap 'rm -rf "$shots"' EXIT
 for lang in en de; do
   PLAYHAVEN_E2E_LANG=$lang PLAYHAVEN_E2E_SHOTS="$shots/$lang" tests/e2e/run_e2e.sh "$build" >/dev/null
 done
-keep() { # LANGUAGE SHOT NAME
-  convert "$shots/$1/$2.png" -resize 50% -strip -colors 128 -define png:compression-level=9 \
-    "docs/screenshots/$3.png"
+keep() { # LANGUAGE SHOT NAME: the run numbers its shots in the order taken ("20-board-moved")
+  local shot
+  shot=$(ls "$shots/$1/"[0-9]*"-$2.png")
+  convert "$shot" -resize 50% -strip -colors 128 -define png:compression-level=9 "docs/screenshots/$3.png"
 }
 keep en logon logon
 keep en launcher-race-won launcher
