@@ -13,6 +13,9 @@ packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev f
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-wqy-microhei)
 if [ "${PLAYHAVEN_TEST_TOOLS:-0}" = 1 ]; then
   packages+=(xvfb xauth xdotool strace openbox x11-utils imagemagick appstream desktop-file-utils dpkg-dev valgrind python3 clang-format lintian reuse)
+  # The screen-reader run: Orca speaking through speech-dispatcher and espeak-ng to a silent
+  # sink, the accessibility registry, a session bus, and pyatspi to find the focus while driving.
+  packages+=(orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng at-spi2-core dbus python3-pyatspi gir1.2-atspi-2.0)
 fi
 if [ "${PLAYHAVEN_BENCH_TOOLS:-0}" = 1 ]; then
   packages+=(xvfb xdotool openbox x11-utils libx11-dev libxdamage-dev python3)

@@ -156,5 +156,5 @@ private:
     // spin button takes the focus.
     void nameStones();
     void nameSpinner();
-    void focusNextSpin(MarkerKind moved);
+    void focusNextSpin(MarkerKind moved, const QString &said);
 };

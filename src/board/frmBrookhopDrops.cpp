@@ -45,16 +45,19 @@ void frmBrookhop::nameSpinner()
     fraSpinner()->setAccessibleName(lit ? tr("Spinner: %1").arg(spinValue) : tr("Spinner"));
 }
 
-// The spin button of the next marker in play after this one, in the order of the buttons.
-void frmBrookhop::focusNextSpin(MarkerKind moved)
+// The spin button of the next marker in play after this one, in the order of the buttons, gets
+// the focus, and says what just happened as it does.
+void frmBrookhop::focusNextSpin(MarkerKind moved, const QString &said)
 {
     for (int step = 1; step <= 3; ++step) {
         const auto next = static_cast<MarkerKind>((indexOf(moved) + step) % 3);
         if (flag(next) && optionButton(next)->isEnabled()) {
-            optionButton(next)->setFocus(Qt::TabFocusReason);
+            focusAndAnnounce(optionButton(next), said);
             return;
         }
     }
+    if (!said.isEmpty())
+        announce(said);
 }
 
 void frmBrookhop::sendBackToStart(MarkerKind kind, ControlBase *source, int stone)
@@ -87,6 +90,7 @@ void frmBrookhop::picBrookhop_DragDrop(std::int16_t Index, ControlBase *Source, 
     if (!kind)
         return;
     const bool byKeyboard = pick::placingByKeyboard();
+    QString said;
     const board::DropDecision decision = board::decideDrop(Index, newPosition, stoneHoldsMarker(Index));
     if (decision.clearsStatus)
         setMessage(QString());
@@ -100,7 +104,7 @@ void frmBrookhop::picBrookhop_DragDrop(std::int16_t Index, ControlBase *Source, 
         break;
     case board::DropAction::MoveHere:
         moveMarker(*kind, Source, Index);
-        announce(tr(names(*kind).onStoneName).arg(Index));
+        said = tr(names(*kind).onStoneName).arg(Index);
         break;
     case board::DropAction::BackToStart:
         sendBackToStart(*kind, Source, Index);
@@ -121,7 +125,9 @@ void frmBrookhop::picBrookhop_DragDrop(std::int16_t Index, ControlBase *Source, 
         return;
     afterDrop();
     if (byKeyboard && board::completesMove(decision.action))
-        focusNextSpin(*kind);
+        focusNextSpin(*kind, said);
+    else if (!said.isEmpty())
+        announce(said);
 }
 
 // Ends every drop, accepted or not, once a move has been done since the latest spin.

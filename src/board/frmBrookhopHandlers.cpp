@@ -8,6 +8,7 @@
 #include "ui/Accessible.h"
 #include "ui/Announce.h"
 #include "ui/Dialogs.h"
+#include "ui/KeyboardFocus.h"
 #include "ui/Random.h"
 
 #include <array>
@@ -70,8 +71,14 @@ void frmBrookhop::spin(MarkerKind kind)
         const QString lost = tr("You lose a turn!");
         setMessage(lost);
         MsgBox(lost);
-        if (stillLoaded())
-            announce(tr(names(kind).lostTurnSaid).arg(spinValue));
+        if (!stillLoaded())
+            return;
+        // The next player spins: from the keyboard, the focus goes to their spin button.
+        const QString said = tr(names(kind).lostTurnSaid).arg(spinValue);
+        if (usedByKeyboard(optionButton(kind)))
+            focusNextSpin(kind, said);
+        else
+            announce(said);
         return;
     }
     Label *lit = spinnerLabel(spinValue);

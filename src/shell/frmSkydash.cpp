@@ -134,19 +134,22 @@ void frmSkydash::tmrSkydash_Timer()
 void frmSkydash::sayWinner(RaceOutcome outcome)
 {
     Button *revealed = outcome == RaceOutcome::RightWins ? cmdSpinzo() : cmdBrookhop();
-    if (raceByKeys)
-        revealed->setFocus(Qt::TabFocusReason);
+    QString said;
     switch (outcome) {
     case RaceOutcome::LeftWins:
-        announce(tr("The left rocket wins: Brookhop."));
+        said = tr("The left rocket wins: Brookhop.");
         break;
     case RaceOutcome::RightWins:
-        announce(tr("The right rocket wins: Spinzo."));
+        said = tr("The right rocket wins: Spinzo.");
         break;
     default:
-        announce(tr("Both rockets win: Brookhop and Spinzo."));
+        said = tr("Both rockets win: Brookhop and Spinzo.");
         break;
     }
+    if (raceByKeys)
+        focusAndAnnounce(revealed, said);
+    else
+        announce(said);
 }
 
 void frmSkydash::cmdBrookhop_Click()

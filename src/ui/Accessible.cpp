@@ -2,6 +2,7 @@
 #include "ui/Accessible.h"
 
 #include <QAccessibleWidget>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace ui {
@@ -48,9 +49,60 @@ QAccessibleInterface *layerWidgets(const QString &className, QObject *object)
         return new QAccessibleWidget(w, QAccessible::StatusBar);
     if (className == QLatin1String("ui::FormView") && w->property(dialogRole).toBool())
         return new QAccessibleWidget(w, QAccessible::Dialog);
+    // The window's stand-ins for saying what happened are heard as their text alone.
+    if (className == QLatin1String("ui::Speaker"))
+        return new QAccessibleWidget(w, QAccessible::StaticText);
     if (className == QLatin1String("ui::Line"))
         return new QAccessibleWidget(w, QAccessible::Separator);
     return nullptr;
+}
+
+// A password box tells assistive technology what was typed into it only as bullets: the
+// toolkit's own events would carry the typed letters, and screen readers speak them.
+QString masked(const QString &text)
+{
+    return QString(text.size(), QChar(0x2022));
+}
+
+void forward(QAccessibleEvent *event);
+
+void passwordSafeUpdate(QAccessibleEvent *event)
+{
+    auto *box = qobject_cast<QLineEdit *>(event->object());
+    if (!box || box->echoMode() == QLineEdit::Normal) {
+        forward(event);
+        return;
+    }
+    switch (event->type()) {
+    case QAccessible::TextInserted: {
+        auto *e = static_cast<QAccessibleTextInsertEvent *>(event);
+        QAccessibleTextInsertEvent safe(box, e->changePosition(), masked(e->textInserted()));
+        forward(&safe);
+        return;
+    }
+    case QAccessible::TextRemoved: {
+        auto *e = static_cast<QAccessibleTextRemoveEvent *>(event);
+        QAccessibleTextRemoveEvent safe(box, e->changePosition(), masked(e->textRemoved()));
+        forward(&safe);
+        return;
+    }
+    case QAccessible::TextUpdated: {
+        auto *e = static_cast<QAccessibleTextUpdateEvent *>(event);
+        QAccessibleTextUpdateEvent safe(box, e->changePosition(), masked(e->textRemoved()), masked(e->textInserted()));
+        forward(&safe);
+        return;
+    }
+    default:
+        forward(event);
+    }
+}
+
+// Hands the event on to the platform as if no handler were installed.
+void forward(QAccessibleEvent *event)
+{
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(passwordSafeUpdate);
 }
 
 } // namespace
@@ -65,6 +117,7 @@ void installAccessibility()
 {
     static const bool installed = [] {
         QAccessible::installFactory(layerWidgets);
+        QAccessible::installUpdateHandler(passwordSafeUpdate);
         return true;
     }();
     Q_UNUSED(installed);

@@ -1,35 +1,108 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Announce.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
+#include <utility>
+#include <vector>
+
 namespace ui {
+
+// A stand-in that is only ever heard.
+class Speaker : public QWidget {
+    Q_OBJECT
+public:
+    explicit Speaker(QWidget *window)
+        : QWidget(window)
+    {
+        setObjectName(QStringLiteral("playhavenSpeaker"));
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(0, 0, 0, 0);
+        show();
+    }
+};
+
 namespace {
 
-struct Speaker {
-    QPointer<QWidget> target;
-    QString ownDescription;
+constexpr const char *turnProperty = "playhavenSpeakerTurn";
+
+struct Pending {
+    QPointer<QWidget> window;
+    QString text;
+};
+
+struct State {
     QString last;
-    bool trailingBlank = false;
+    std::vector<Pending> pending;
+    QMetaObject::Connection activeWatch;
+    // The control that carries a text as its description while it has the focus.
+    QPointer<QWidget> describing;
+    QString ownDescription;
     QMetaObject::Connection focusWatch;
 };
 
-Speaker &speaker()
+State &state()
 {
-    static Speaker s;
+    static State s;
     return s;
 }
 
-void giveBack()
+void toToolkit(QAccessibleEvent *event)
 {
-    Speaker &s = speaker();
+    QAccessible::updateAccessibility(event);
+}
+
+FocusReport g_report = toToolkit;
+
+Speaker *nextSpeaker(QWidget *window)
+{
+    QList<Speaker *> speakers = window->findChildren<Speaker *>(QString(), Qt::FindDirectChildrenOnly);
+    while (speakers.size() < 2)
+        speakers << new Speaker(window);
+    const int turn = window->property(turnProperty).toInt();
+    window->setProperty(turnProperty, 1 - turn);
+    return speakers.at(turn);
+}
+
+void speak(QWidget *window, const QString &text)
+{
+    Speaker *speaker = nextSpeaker(window);
+    speaker->setAccessibleName(text);
+    QAccessibleEvent focus(speaker, QAccessible::Focus);
+    g_report(&focus);
+}
+
+// Says what waits for the window that is active now; what waits for a window that has been
+// hidden meanwhile is dropped.
+void flush()
+{
+    State &s = state();
+    std::vector<Pending> waiting;
+    for (Pending &p : s.pending) {
+        if (!p.window || !p.window->isVisible())
+            continue;
+        if (p.window == QApplication::activeWindow())
+            speak(p.window, p.text);
+        else
+            waiting.push_back(std::move(p));
+    }
+    s.pending = std::move(waiting);
+    if (s.pending.empty())
+        QObject::disconnect(s.activeWatch);
+}
+
+void restoreDescription()
+{
+    State &s = state();
     QObject::disconnect(s.focusWatch);
-    if (s.target)
-        s.target->setAccessibleDescription(s.ownDescription);
-    s.target = nullptr;
+    if (s.describing)
+        s.describing->setAccessibleDescription(s.ownDescription);
+    s.describing = nullptr;
     s.ownDescription.clear();
 }
 
@@ -37,36 +110,59 @@ void giveBack()
 
 void announce(const QString &text)
 {
-    Speaker &s = speaker();
+    State &s = state();
     s.last = text;
-    QWidget *to = QApplication::focusWidget();
-    if (!to)
-        to = QApplication::activeWindow();
-    if (!to)
+    QWidget *at = QApplication::focusWidget();
+    QWidget *window = at ? at->window() : QApplication::activeWindow();
+    if (!window)
         return;
-    if (to != s.target) {
-        giveBack();
-        s.target = to;
-        s.ownDescription = to->accessibleDescription();
-        // Once the focus has moved on, the control says what it is again; later, so that the
-        // screen reader has read the control the focus came to first.
-        s.focusWatch = QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget *old, QWidget *) {
-            QPointer<QWidget> left = old;
-            if (old && old == speaker().target)
-                QTimer::singleShot(0, qApp, [left] {
-                    if (left && left == speaker().target)
-                        giveBack();
-                });
-        });
+    s.pending.push_back({ window, text });
+    if (window == QApplication::activeWindow() && s.pending.size() == 1) {
+        flush();
+        return;
     }
-    // The same words twice in a row are a change too: a blank at the end tells them apart.
-    s.trailingBlank = !s.trailingBlank;
-    to->setAccessibleDescription(s.trailingBlank ? text + QLatin1Char(' ') : text);
+    // The window gets the focus back from a closing message box later: the control it returns
+    // to is read first, then the text.
+    if (!s.activeWatch)
+        s.activeWatch
+            = QObject::connect(qApp, &QApplication::focusChanged, qApp, [] { QTimer::singleShot(0, qApp, flush); });
+}
+
+void focusAndAnnounce(QWidget *to, const QString &text)
+{
+    if (to->hasFocus()) {
+        announce(text);
+        return;
+    }
+    State &s = state();
+    s.last = text;
+    restoreDescription();
+    s.describing = to;
+    s.ownDescription = to->accessibleDescription();
+    to->setAccessibleDescription(text);
+    to->setFocus(Qt::TabFocusReason);
+    // Once the focus has moved on, the control says what it is again; later, so that the
+    // screen reader has read the control the focus came to first.
+    s.focusWatch = QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget *old, QWidget *) {
+        QPointer<QWidget> left = old;
+        if (old && old == state().describing)
+            QTimer::singleShot(0, qApp, [left] {
+                if (left && left == state().describing && !left->hasFocus())
+                    restoreDescription();
+            });
+    });
 }
 
 QString lastAnnouncement()
 {
-    return speaker().last;
+    return state().last;
+}
+
+FocusReport reportFocusTo(FocusReport sink)
+{
+    return std::exchange(g_report, sink ? sink : toToolkit);
 }
 
 } // namespace ui
+
+#include "Announce.moc"

@@ -3,6 +3,7 @@
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
 #include "ui/Accessible.h"
+#include "ui/Announce.h"
 #include "ui/Pictures.h"
 
 #include <QAccessible>
@@ -42,6 +43,14 @@ QString name(QWidget *w)
 QAccessible::Role role(QWidget *w)
 {
     return QAccessible::queryAccessibleInterface(w)->role();
+}
+
+// What a screen reader is told has the focus, with the name it reads.
+QList<QPair<QObject *, QString>> focusReports;
+void reportFocus(QAccessibleEvent *event)
+{
+    if (event->type() == QAccessible::Focus)
+        focusReports << qMakePair(event->object(), event->accessibleInterface()->text(QAccessible::Name));
 }
 
 } // namespace
@@ -135,6 +144,57 @@ private slots:
         const QPixmap p = ui::sharpPixmap(path, ratio);
         QCOMPARE(p.size(), pixels);
         QCOMPARE(p.deviceIndependentSize().toSize(), logical);
+    }
+
+    // A text is said by a quiet stand-in reported as focused, two of them taking turns so that
+    // the same words twice are two reports; the keyboard focus stays, nothing is drawn.
+    void announceReportsAStandInNamedByTheTextAsFocused()
+    {
+        RoleForm &f = form<RoleForm>();
+        f.show();
+        f.view()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.view()));
+        f.txtEntry()->setFocus();
+        focusReports.clear();
+        const auto previous = ui::reportFocusTo(reportFocus);
+        ui::announce(QStringLiteral("Cars: 2. Move to stone 2."));
+        ui::announce(QStringLiteral("Again"));
+        ui::announce(QStringLiteral("Again"));
+        ui::reportFocusTo(previous);
+
+        QCOMPARE(focusReports.size(), 3);
+        QCOMPARE(focusReports[0].second, QStringLiteral("Cars: 2. Move to stone 2."));
+        QCOMPARE(focusReports[2].second, QStringLiteral("Again"));
+        QVERIFY(focusReports[0].first != focusReports[1].first);
+        QCOMPARE(focusReports[2].first, focusReports[0].first);
+        for (const auto &[object, text] : focusReports) {
+            auto *standIn = qobject_cast<QWidget *>(object);
+            QVERIFY(standIn && standIn->window() == f.view() && standIn != f.txtEntry());
+            QVERIFY(standIn->size().isEmpty());
+            QCOMPARE(standIn->focusPolicy(), Qt::NoFocus);
+            QCOMPARE(role(standIn), QAccessible::StaticText);
+        }
+        QCOMPARE(QApplication::focusWidget(), f.txtEntry());
+        QCOMPARE(ui::lastAnnouncement(), QStringLiteral("Again"));
+    }
+
+    // Said with a move of the focus, the text is the control's description while it has the
+    // focus, and the control has its own back once the focus leaves.
+    void focusAndAnnounceLendsTheDescriptionUntilTheFocusLeaves()
+    {
+        RoleForm &f = form<RoleForm>();
+        f.show();
+        f.view()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.view()));
+        f.lblDigit()->setFocusPolicy(Qt::StrongFocus);
+        f.lblDigit()->setFocus();
+        const QString own = f.txtEntry()->accessibleDescription();
+        ui::focusAndAnnounce(f.txtEntry(), QStringLiteral("Your turn"));
+        QCOMPARE(QApplication::focusWidget(), f.txtEntry());
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.txtEntry())->text(QAccessible::Description),
+            QStringLiteral("Your turn"));
+        f.lblDigit()->setFocus();
+        QTRY_COMPARE(f.txtEntry()->accessibleDescription(), own);
     }
 
     // A fixed dialog whose only way out is its close box can be closed from the keyboard.
