@@ -84,9 +84,15 @@ void frmBrookhop::spin(MarkerKind kind)
     Label *lit = spinnerLabel(spinValue);
     lit->setEnabled(true);
     setForeColor(lit, red);
+    Image *marker = markerPicture(kind, from);
     from = newPosition;
     nameSpinner();
-    announce(tr(names(kind).spinSaid).arg(spinValue).arg(newPosition));
+    // From the keyboard, the focus goes on to the marker to be moved: Space picks it up.
+    const QString said = tr(names(kind).spinSaid).arg(spinValue).arg(newPosition);
+    if (usedByKeyboard(optionButton(kind)) && marker->isVisible() && marker->isEnabled())
+        focusAndAnnounce(marker, said);
+    else
+        announce(said);
 }
 
 void frmBrookhop::optBicycle_Click()

@@ -4,6 +4,7 @@
 #include "ui/Accessible.h"
 #include "ui/Announce.h"
 #include "ui/FormView.h"
+#include "ui/KeyboardFocus.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -124,7 +125,7 @@ void HelpWindow::lblExitGlossary_Click()
 // The control that had the focus when the window opened has it again once the window is gone.
 void HelpWindow::Form_Load()
 {
-    m_opener = QApplication::focusWidget();
+    m_opener = ui::focusOutsideMenus();
 }
 
 void HelpWindow::Form_Unload(std::int16_t &)

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QWidget>
 
@@ -58,7 +60,20 @@ private:
     }
 };
 
+QPointer<QWidget> g_outsideMenus;
+
+bool isMenu(const QWidget *w)
+{
+    return qobject_cast<const QMenuBar *>(w) || qobject_cast<const QMenu *>(w);
+}
+
 } // namespace
+
+QWidget *focusOutsideMenus()
+{
+    QWidget *now = QApplication::focusWidget();
+    return now && !isMenu(now) ? now : g_outsideMenus.data();
+}
 
 void followInputKind()
 {
@@ -67,6 +82,10 @@ void followInputKind()
         return;
     watch = new InputKindWatch(qApp);
     qApp->installEventFilter(watch);
+    QObject::connect(qApp, &QApplication::focusChanged, watch, [](QWidget *, QWidget *now) {
+        if (now && !isMenu(now))
+            g_outsideMenus = now;
+    });
 }
 
 bool usedByKeyboard(const QWidget *w)

@@ -14,5 +14,8 @@ void followInputKind();
 // Whether w's window was last used from the keyboard rather than clicked (once followInputKind()
 // has been called).
 bool usedByKeyboard(const QWidget *w);
+// The control that has the keyboard focus, or, while the menus are used from the keyboard (the
+// menu bar holds the focus then), the control that had it before them.
+QWidget *focusOutsideMenus();
 
 } // namespace ui

@@ -5,7 +5,11 @@
 #include "support/TestMain.h"
 #include "ui/Geometry.h"
 
+#include "ui/KeyboardFocus.h"
+
 #include <QApplication>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 
 using ui::form;
@@ -373,6 +377,32 @@ private slots:
         QCOMPARE(definition(h), QString());
         // A plain label (the definition) is no tab stop.
         QCOMPARE(h.lblDefinition()->focusPolicy(), Qt::NoFocus);
+    }
+
+    // Esc closes a help window, and the control that had the focus before it has it again, also
+    // when the window was opened from the keyboard through the menus (the menu bar holds the
+    // focus then).
+    void escClosesAndTheFocusGoesBackPastTheMenus()
+    {
+        ui::followInputKind();
+        QWidget host;
+        auto *spin = new QPushButton(QStringLiteral("Spin"), &host);
+        auto *bar = new QMenuBar(&host);
+        bar->move(0, 40);
+        host.show();
+        host.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&host));
+        spin->setFocus();
+        bar->setFocus(Qt::MenuBarFocusReason);
+        QCOMPARE(QApplication::focusWidget(), bar);
+
+        frmHelpSpinzo &h = form<frmHelpSpinzo>();
+        h.show();
+        h.view()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h.view()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!h.isLoaded());
+        QTRY_COMPARE(QApplication::focusWidget(), spin);
     }
 
     // The help windows open maximized and so take F11 for full screen, back and forth.
