@@ -51,7 +51,7 @@ QAccessibleInterface *layerWidgets(const QString &className, QObject *object)
         return new QAccessibleWidget(w, QAccessible::Dialog);
     // The window's stand-ins for saying what happened are heard as their text alone.
     if (className == QLatin1String("ui::Speaker"))
-        return new QAccessibleWidget(w, QAccessible::StaticText);
+        return new QAccessibleWidget(w, QAccessible::Client);
     if (className == QLatin1String("ui::Line"))
         return new QAccessibleWidget(w, QAccessible::Separator);
     return nullptr;

@@ -38,6 +38,7 @@ struct Pending {
 
 struct State {
     QString last;
+    bool fresh = false;
     std::vector<Pending> pending;
     QMetaObject::Connection activeWatch;
     // The control that carries a text as its description while it has the focus.
@@ -106,12 +107,21 @@ void restoreDescription()
     s.ownDescription.clear();
 }
 
+void remember(const QString &text)
+{
+    State &s = state();
+    s.last = text;
+    if (!s.fresh)
+        QTimer::singleShot(0, qApp, [] { state().fresh = false; });
+    s.fresh = true;
+}
+
 } // namespace
 
 void announce(const QString &text)
 {
     State &s = state();
-    s.last = text;
+    remember(text);
     QWidget *at = QApplication::focusWidget();
     QWidget *window = at ? at->window() : QApplication::activeWindow();
     if (!window)
@@ -135,7 +145,7 @@ void focusAndAnnounce(QWidget *to, const QString &text)
         return;
     }
     State &s = state();
-    s.last = text;
+    remember(text);
     restoreDescription();
     s.describing = to;
     s.ownDescription = to->accessibleDescription();
@@ -156,6 +166,11 @@ void focusAndAnnounce(QWidget *to, const QString &text)
 QString lastAnnouncement()
 {
     return state().last;
+}
+
+QString justAnnounced()
+{
+    return state().fresh ? state().last : QString();
 }
 
 FocusReport reportFocusTo(FocusReport sink)

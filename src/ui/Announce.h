@@ -26,6 +26,11 @@ void focusAndAnnounce(QWidget *to, const QString &text);
 // The text of the latest announcement, as said (for tests).
 QString lastAnnouncement();
 
+// The text of an announcement made since the program last went back to its event loop, else
+// empty. A message box that opens at once after it carries the text as its description: the
+// screen reader, reading the box as it opens, would cut the announcement short.
+QString justAnnounced();
+
 // Where the stand-ins' focus reports go: to the toolkit (by default), or to a test, which
 // sees them without a screen reader listening. Returns the one it replaces.
 using FocusReport = void (*)(QAccessibleEvent *event);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Dialogs.h"
 
+#include "ui/Announce.h"
+
 #include "ui/Form.h"
 #include "ui/MessageBoxLook.h"
 #include "ui/Program.h"
@@ -78,6 +80,7 @@ public:
         }
         fitMessageBoxToScale(box);
         fitTitle(box);
+        box.setAccessibleDescription(justAnnounced());
         box.exec();
         if (r.buttons == MsgButtons::YesNo)
             return box.clickedButton() == yes ? MsgResult::Yes : MsgResult::No;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/ProgramFixture.h"
 #include "support/TestMain.h"
+#include "ui/Announce.h"
 #include "ui/Application.h"
 #include "ui/Dialogs.h"
 
@@ -27,6 +28,7 @@ struct ShownBox {
     bool signDrawn = false; // opaque in the middle, clear in the corners
     QList<int> buttonWidths;
     int buttonsWithIcon = 0;
+    QString description; // what a screen reader reads with the box's title
 };
 
 void recordTheNextBox(ShownBox &seen)
@@ -36,6 +38,7 @@ void recordTheNextBox(ShownBox &seen)
         if (!box)
             return;
         seen.size = box->size();
+        seen.description = box->accessibleDescription();
         seen.screenWidth = box->screen()->availableGeometry().width();
         QLabel *text = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
         if (!text)
@@ -111,6 +114,24 @@ private slots:
         QCOMPARE(seen.text.height(), seen.lineHeight);
         QCOMPARE(seen.buttonWidths, QList<int>({ buttonWidth, buttonWidth }));
         QCOMPARE(seen.buttonsWithIcon, 0);
+    }
+
+    // A box that opens at once after something was said carries it, so that the screen reader
+    // says both; once the program has been back in its event loop, a box carries nothing.
+    void aBoxRightAfterAnAnnouncementCarriesIt()
+    {
+        ShownBox seen;
+        ui::announce(QStringLiteral("4, 5, 5. No seven."));
+        recordTheNextBox(seen);
+        ui::MsgBox(QStringLiteral("Do you want to continue playing this game?"), ui::MsgButtons::YesNo);
+        QCOMPARE(seen.description, QStringLiteral("4, 5, 5. No seven."));
+
+        ui::announce(QStringLiteral("1, 7, 0. A seven! You win."));
+        QCoreApplication::processEvents();
+        recordTheNextBox(seen = {});
+        ui::MsgBox(QStringLiteral("You lose a turn!"));
+        QVERIFY(seen.size.isValid());
+        QCOMPARE(seen.description, QString());
     }
 
     // The toolkit wraps a text only where the box would be wider than its own limit (half the
