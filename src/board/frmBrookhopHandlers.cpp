@@ -37,6 +37,12 @@ void frmBrookhop::wire()
     for (MarkerKind kind : allMarkers) {
         const MarkerHandlers &h = handlers[indexOf(kind)];
         handle(optionButton(kind), &OptionButton::Click, [this, h] { (this->*h.optionClick)(); });
+        // After a lost turn the button stays selected; from the keyboard, Space on it spins
+        // again, as its menu item does, while no spun value waits for its move.
+        handle(optionButton(kind), &OptionButton::Reselected, [this, h] {
+            if (!spinnerLabel(spinValue)->isEnabled())
+                (this->*h.menuClick)();
+        });
         handle(menuItem(kind), &QAction::triggered, [this, h] { (this->*h.menuClick)(); });
         for (int i = 0; i <= board::spinnerPicture; ++i)
             handle(markerPicture(kind, i), &Image::Click, [this, h, i] { (this->*h.pictureClick)(std::int16_t(i)); });

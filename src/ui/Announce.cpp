@@ -127,7 +127,7 @@ void announce(const QString &text)
     if (!window)
         return;
     s.pending.push_back({ window, text });
-    if (window == QApplication::activeWindow() && s.pending.size() == 1) {
+    if (window == QApplication::activeWindow()) {
         flush();
         return;
     }
@@ -140,7 +140,7 @@ void announce(const QString &text)
 
 void focusAndAnnounce(QWidget *to, const QString &text)
 {
-    if (to->hasFocus()) {
+    if (to->hasFocus() || !to->isVisible() || !to->isEnabled()) {
         announce(text);
         return;
     }

@@ -5,6 +5,7 @@
 #include "ui/Geometry.h"
 #include "ui/KeyboardFocus.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 
 namespace ui {
@@ -42,6 +43,14 @@ OptionButton::OptionButton(QWidget *parent)
             emit Click();
     });
     followInputKind();
+}
+
+void OptionButton::keyReleaseEvent(QKeyEvent *e)
+{
+    const bool again = e->key() == Qt::Key_Space && !e->isAutoRepeat() && isDown() && isChecked();
+    QRadioButton::keyReleaseEvent(e);
+    if (again && isChecked())
+        emit Reselected();
 }
 
 void OptionButton::setValue(bool selected)

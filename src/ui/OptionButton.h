@@ -20,8 +20,12 @@ public:
     bool captionFits(const QString &source = {}) const override;
 signals:
     void Click();
+    // Space on the button while it is already selected: the toolkit does nothing then, so a
+    // window that lets a selected button act again from the keyboard listens to this.
+    void Reselected();
 
 protected:
+    void keyReleaseEvent(QKeyEvent *e) override;
     bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
 };
 

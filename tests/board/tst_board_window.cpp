@@ -111,6 +111,24 @@ private slots:
         QCOMPARE(b.bicyclePosition, std::int16_t(2));
     }
 
+    // From the keyboard, Space on the still-selected button after a lost turn spins again; not
+    // while a spun value waits for its move, and a click on it still does nothing.
+    void spaceOnTheSelectedButtonSpinsAgainAfterALostTurn()
+    {
+        frmBrookhop &b = openBoard();
+        planSpins({ 0, 2, 3 });
+        b.optBicycle()->setFocus();
+        QTest::keyClick(b.optBicycle(), Qt::Key_Space);
+        QCOMPARE(fx.dialogs.texts(), QStringList { "You lose a turn!" });
+        QVERIFY(b.optBicycle()->Value());
+        QTest::keyClick(b.optBicycle(), Qt::Key_Space);
+        QCOMPARE(b.bicyclePosition, std::int16_t(2));
+        QVERIFY(ui::enabled(b.lblTwo()));
+        QTest::keyClick(b.optBicycle(), Qt::Key_Space);
+        QCOMPARE(b.bicyclePosition, std::int16_t(2));
+        QCOMPARE(b.spinValue, std::int16_t(2));
+    }
+
     void toolbarAndMenuSpinWithoutSelectingTheButton()
     {
         frmBrookhop &b = openBoard();
