@@ -197,17 +197,19 @@ MESSAGES = ("You lose a turn!", "Two players can't be on the same stone", "Congr
 def message_box():
     """The text of the message box that is open, if one is (the board's status bar may show the
     same words)."""
+    node = message_box_text(MESSAGES)
+    return node.name if node is not None else None
+
+
+def message_box_text(prefix):
+    """The label of an open message box that starts with prefix (a string or a tuple of them)."""
     app = application()
     for i in range(app.childCount):
         window = app.getChildAtIndex(i)
-        try:
-            if window is None or window.getRole() != pyatspi.ROLE_ALERT or not showing(window):
-                continue
-        except Exception:
-            continue
-        for node in walk(window):
-            if node.getRole() == pyatspi.ROLE_LABEL and node.name.startswith(MESSAGES):
-                return node.name
+        if window is not None and window.getRole() == pyatspi.ROLE_ALERT and showing(window):
+            for node in walk(window):
+                if node.getRole() == pyatspi.ROLE_LABEL and node.name.startswith(prefix):
+                    return node
     return None
 
 
@@ -331,6 +333,14 @@ def main():
     key("Escape")
     play_in(lambda n: n.name.startswith("Attempts"), "the spinner game again")
     wait_for(focus_is("Spin"), "the focus back on Spin")
+
+    log("HIGH SCORE")
+    tab_to("End")
+    key("space")
+    wait_for(lambda: message_box_text("Do you want to see your highest score?"), "the end-of-game question")
+    key("Return")  # Yes
+    wait_for(named("Your highest score is"), "the high-score window", timeout=20)
+    time.sleep(2)
     log("DONE")
 
 

@@ -55,5 +55,6 @@ expect "([0-9]|10), ([0-9]|10), ([0-9]|10)\. (No seven|A seven! You win)\." "the
 expect "Type your name and password to log on" "the logon's instructions"
 expect "You click either the 'spin' button" "a help topic's definition"
 expect "rockets? wins?" "the race's winner"
+expect "Your highest score is [0-9]" "the high score as its window opens"
 [ "$missing" -eq 0 ] || { cat "$build/orca-transcript.txt" | tail -n 60; exit 1; }
 echo "Orca said every result ($(wc -l <"$spoken") lines of speech)"
