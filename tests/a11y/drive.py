@@ -73,8 +73,15 @@ PLAYED = [None]  # the window being played, once it is known
 
 def on_focus(event):
     if event.detail1:
-        LAST_FOCUS[0] = event.source
         log(f"focus {describe(event.source)}")
+        # The window's stand-ins that say what happened (fillers) are reported as focused while
+        # the keyboard focus stays where it was.
+        try:
+            if event.source.getRole() == pyatspi.ROLE_FILLER:
+                return
+        except Exception:
+            return
+        LAST_FOCUS[0] = event.source
 
 
 def focused_in(node):
@@ -262,11 +269,14 @@ def play_board():
         at = int(held.name.split("stone ")[1].split(",")[0].split(" ")[0])
         target = at + value
         key("space")  # picks it up
-        if not wrong_stone_tried and target != at + 1:
-            tab_to(f"Stone {at + 1},")
+        here = at
+        if not wrong_stone_tried:
+            wrong = at + 1 if target != at + 1 else at + 2
+            tab_to(f"Stone {wrong},")
             key("space")  # refused: the marker stays picked up
             wrong_stone_tried = True
-        tab_to(f"Stone {target},", back=target < at)
+            here = wrong
+        tab_to(f"Stone {target},", back=target < here)
         key("Return")
         said = dismiss_messages()
         finished += sum(1 for m in said if "place" in m)
