@@ -19,8 +19,22 @@ pids+=($!)
 orca --replace --debug-file "$work/orca.log" >"$work/orca-output.txt" 2>&1 &
 orca_pid=$!
 pids+=($orca_pid)
-# Orca takes about ten seconds to start listening.
-sleep 12
+# Orca takes about ten seconds to start listening: it is ready a moment after it shows up on the
+# accessibility bus as an application of its own.
+/usr/bin/python3 - <<'PY' || echo "Orca did not show up on the accessibility bus" >&2
+import sys, time
+import pyatspi
+end = time.time() + 90
+while time.time() < end:
+    desktop = pyatspi.Registry.getDesktop(0)
+    names = [desktop.getChildAtIndex(i).name for i in range(desktop.childCount)
+             if desktop.getChildAtIndex(i) is not None]
+    if "orca" in names:
+        sys.exit(0)
+    time.sleep(0.5)
+sys.exit(1)
+PY
+sleep 4
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" --lang en --scale 1 >"$work/program-output.txt" 2>&1 &
 app_pid=$!
 pids+=($app_pid)
