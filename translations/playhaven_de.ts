@@ -329,11 +329,6 @@ Du bist Erster geworden.</translation>
         <translation>Weg von Stein %1 bis Stein %2</translation>
     </message>
     <message>
-        <source>Spinner value %1</source>
-        <extracomment>The spinner is the panel of the numbers -2 to 4 that says how far to move.</extracomment>
-        <translation>Zahlenrad-Zahl %1</translation>
-    </message>
-    <message>
         <source>%1, empty</source>
         <extracomment>A stone as a screen reader names it: &quot;Stone 7, empty&quot;.</extracomment>
         <translation>%1, leer</translation>
@@ -344,6 +339,7 @@ Du bist Erster geworden.</translation>
     </message>
     <message>
         <source>Spinner: %1</source>
+        <extracomment>The spinner is the panel of the numbers -2 to 4 that says how far to move; %1 is one of them.</extracomment>
         <translation>Zahlenrad: %1</translation>
     </message>
     <message>

@@ -285,11 +285,6 @@ Has llegado en primer lugar.</translation>
         <translation>Camino de la piedra %1 a la piedra %2</translation>
     </message>
     <message>
-        <source>Spinner value %1</source>
-        <extracomment>The spinner is the panel of the numbers -2 to 4 that says how far to move.</extracomment>
-        <translation>Número %1 de la ruleta</translation>
-    </message>
-    <message>
         <source>You lose a turn!</source>
         <translation>¡Pierdes un turno!</translation>
     </message>
@@ -344,6 +339,7 @@ Has llegado en primer lugar.</translation>
     </message>
     <message>
         <source>Spinner: %1</source>
+        <extracomment>The spinner is the panel of the numbers -2 to 4 that says how far to move; %1 is one of them.</extracomment>
         <translation>Ruleta: %1</translation>
     </message>
     <message>

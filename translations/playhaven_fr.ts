@@ -286,11 +286,6 @@ Tu es arrivé premier.</translation>
         <translation>Chemin de la pierre %1 à la pierre %2</translation>
     </message>
     <message>
-        <source>Spinner value %1</source>
-        <extracomment>The spinner is the panel of the numbers -2 to 4 that says how far to move.</extracomment>
-        <translation>Nombre %1 de la roue</translation>
-    </message>
-    <message>
         <source>You lose a turn!</source>
         <translation>Tu passes ton tour !</translation>
     </message>
@@ -345,6 +340,7 @@ Tu es arrivé premier.</translation>
     </message>
     <message>
         <source>Spinner: %1</source>
+        <extracomment>The spinner is the panel of the numbers -2 to 4 that says how far to move; %1 is one of them.</extracomment>
         <translation>Roue : %1</translation>
     </message>
     <message>

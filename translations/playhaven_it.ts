@@ -285,11 +285,6 @@ Sei arrivato primo.</translation>
         <translation>Sentiero dalla pietra %1 alla pietra %2</translation>
     </message>
     <message>
-        <source>Spinner value %1</source>
-        <extracomment>The spinner is the panel of the numbers -2 to 4 that says how far to move.</extracomment>
-        <translation>Numero %1 della ruota</translation>
-    </message>
-    <message>
         <source>You lose a turn!</source>
         <translation>Salti un turno!</translation>
     </message>
@@ -344,6 +339,7 @@ Sei arrivato primo.</translation>
     </message>
     <message>
         <source>Spinner: %1</source>
+        <extracomment>The spinner is the panel of the numbers -2 to 4 that says how far to move; %1 is one of them.</extracomment>
         <translation>Ruota: %1</translation>
     </message>
     <message>

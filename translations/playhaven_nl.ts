@@ -284,11 +284,6 @@ Je bent eerste geworden.</translation>
         <translation>Pad van steen %1 naar steen %2</translation>
     </message>
     <message>
-        <source>Spinner value %1</source>
-        <extracomment>The spinner is the panel of the numbers -2 to 4 that says how far to move.</extracomment>
-        <translation>Getal %1 van de draaier</translation>
-    </message>
-    <message>
         <source>You lose a turn!</source>
         <translation>Je moet een beurt overslaan!</translation>
     </message>
@@ -343,6 +338,7 @@ Je bent eerste geworden.</translation>
     </message>
     <message>
         <source>Spinner: %1</source>
+        <extracomment>The spinner is the panel of the numbers -2 to 4 that says how far to move; %1 is one of them.</extracomment>
         <translation>Draaier: %1</translation>
     </message>
     <message>

@@ -284,11 +284,6 @@ Jesteś na pierwszym miejscu.</translation>
         <translation>Ścieżka od kamienia %1 do kamienia %2</translation>
     </message>
     <message>
-        <source>Spinner value %1</source>
-        <extracomment>The spinner is the panel of the numbers -2 to 4 that says how far to move.</extracomment>
-        <translation>Liczba %1 na kole</translation>
-    </message>
-    <message>
         <source>You lose a turn!</source>
         <translation>Tracisz kolejkę!</translation>
     </message>
@@ -343,6 +338,7 @@ Jesteś na pierwszym miejscu.</translation>
     </message>
     <message>
         <source>Spinner: %1</source>
+        <extracomment>The spinner is the panel of the numbers -2 to 4 that says how far to move; %1 is one of them.</extracomment>
         <translation>Koło: %1</translation>
     </message>
     <message>

@@ -285,11 +285,6 @@ Você chegou em primeiro lugar.</translation>
         <translation>Caminho da pedra %1 até a pedra %2</translation>
     </message>
     <message>
-        <source>Spinner value %1</source>
-        <extracomment>The spinner is the panel of the numbers -2 to 4 that says how far to move.</extracomment>
-        <translation>Número %1 da roleta</translation>
-    </message>
-    <message>
         <source>You lose a turn!</source>
         <translation>Você perde a vez!</translation>
     </message>
@@ -344,6 +339,7 @@ Você chegou em primeiro lugar.</translation>
     </message>
     <message>
         <source>Spinner: %1</source>
+        <extracomment>The spinner is the panel of the numbers -2 to 4 that says how far to move; %1 is one of them.</extracomment>
         <translation>Roleta: %1</translation>
     </message>
     <message>

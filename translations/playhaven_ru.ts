@@ -286,11 +286,6 @@ You came in first place.</source>
         <translation>Дорожка от камня %1 до камня %2</translation>
     </message>
     <message>
-        <source>Spinner value %1</source>
-        <extracomment>The spinner is the panel of the numbers -2 to 4 that says how far to move.</extracomment>
-        <translation>Число %1 на колесе</translation>
-    </message>
-    <message>
         <source>You lose a turn!</source>
         <translation>Ты пропускаешь ход!</translation>
     </message>
@@ -345,6 +340,7 @@ You came in first place.</source>
     </message>
     <message>
         <source>Spinner: %1</source>
+        <extracomment>The spinner is the panel of the numbers -2 to 4 that says how far to move; %1 is one of them.</extracomment>
         <translation>Колесо: %1</translation>
     </message>
     <message>

@@ -283,11 +283,6 @@ You came in first place.</source>
         <translation>从第 %1 块石头到第 %2 块石头的路</translation>
     </message>
     <message>
-        <source>Spinner value %1</source>
-        <extracomment>The spinner is the panel of the numbers -2 to 4 that says how far to move.</extracomment>
-        <translation>转盘数字 %1</translation>
-    </message>
-    <message>
         <source>You lose a turn!</source>
         <translation>你停走一轮！</translation>
     </message>
@@ -342,6 +337,7 @@ You came in first place.</source>
     </message>
     <message>
         <source>Spinner: %1</source>
+        <extracomment>The spinner is the panel of the numbers -2 to 4 that says how far to move; %1 is one of them.</extracomment>
         <translation>转盘：%1</translation>
     </message>
     <message>

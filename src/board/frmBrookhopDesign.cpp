@@ -93,8 +93,11 @@ Rows<Image> frmBrookhop::markerRows(MarkerKind kind, const ControlSlot &stones, 
 
 Row<Label> frmBrookhop::spinnerValue(const char *value)
 {
-    //: The spinner is the panel of the numbers -2 to 4 that says how far to move.
-    const QString name = tr("Spinner value %1").arg(QString::fromLatin1(value));
+    // Named as the panel is while the value is lit: two words, which a screen reader does not
+    // read out with the panel each time the focus comes back to a spin button.
+    //: The spinner is the panel of the numbers -2 to 4 that says how far to move; %1 is one of
+    //: them.
+    const QString name = tr("Spinner: %1").arg(QString::fromLatin1(value));
     return label().caption(value).font(arial(30).bold()).centred().disabled().accessibleName(name);
 }
 

@@ -73,7 +73,7 @@ private slots:
         row("status bar", 4, "sbrDisplayMessage", "Status bar", QAccessible::StatusBar);
         row("marker", 4, "imgBicycle(7)", "Bicycle marker on stone 7", QAccessible::Graphic);
         row("spin button", 4, "optBicycle", "Bicycle spin button", QAccessible::RadioButton);
-        row("spinner value", 4, "lblThree", "Spinner value 3", QAccessible::StaticText);
+        row("spinner value", 4, "lblThree", "Spinner: 3", QAccessible::StaticText);
         row("board toolbar", 4, "tbrYourMoves", "Your Moves toolbar", QAccessible::ToolBar);
         row("options box", 5, "chkCars", "Cars", QAccessible::CheckBox);
         row("digit", 6, "lblSpinzoNumber1", "First number", QAccessible::StaticText);
