@@ -95,7 +95,7 @@ void frmBrookhop::spin(MarkerKind kind)
     nameSpinner();
     // From the keyboard, the focus goes on to the marker to be moved: Space picks it up.
     const QString said = tr(names(kind).spinSaid).arg(spinValue).arg(newPosition);
-    if (usedByKeyboard(optionButton(kind)) && marker->isVisible() && marker->isEnabled())
+    if (usedByKeyboard(optionButton(kind)))
         focusAndAnnounce(marker, said);
     else
         announce(said);

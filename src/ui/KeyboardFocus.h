@@ -15,7 +15,8 @@ void followInputKind();
 // has been called).
 bool usedByKeyboard(const QWidget *w);
 // The control that has the keyboard focus, or, while the menus are used from the keyboard (the
-// menu bar holds the focus then), the control that had it before them.
+// menu bar holds the focus then), the control that had it before them (once followInputKind()
+// has been called).
 QWidget *focusOutsideMenus();
 
 } // namespace ui
